@@ -61,6 +61,13 @@ public:
     virtual int advance(uint8_t code) = 0;
     // Cached: repeated text never rasterises a glyph twice.
     virtual const Glyph& glyph(uint8_t code) = 0;
+    // The family of the installed font standing in for the request ("Liberation Sans").
+    virtual std::string familyName() const { return {}; }
+    // The face's own name of the glyph a byte shows ("alpha", "Euro"); empty if unnamed.
+    virtual std::string glyphName(uint8_t code) const {
+        (void)code;
+        return {};
+    }
 };
 
 // The realised font for a request, shared between requests that are equal.

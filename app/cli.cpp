@@ -1,0 +1,101 @@
+// Parsing of the `zentrix` command line. Options may stand anywhere after the command word.
+#include "cli.h"
+
+namespace zentrix {
+
+namespace {
+
+Action actionNamed(const std::string& word) {
+    if (word == "run")
+        return Action::Run;
+    if (word == "render")
+        return Action::Render;
+    if (word == "kinds")
+        return Action::Kinds;
+    throw UsageError{"unknown command '" + word + "' (try --help)"};
+}
+
+// Checks that the words after the command fit it: run takes FILE.lua and an optional -o,
+// render takes MOVIE.json and a required -o, the others take nothing.
+void checkShape(const CommandLine& cmd, const std::vector<std::string>& operands) {
+    const std::string name = cmd.action == Action::Run      ? "run"
+                             : cmd.action == Action::Render ? "render"
+                                                            : "kinds";
+    const size_t wanted = cmd.action == Action::Kinds ? 0 : 1;
+    if (operands.size() < wanted)
+        throw UsageError{name + ": missing " +
+                         (cmd.action == Action::Run ? "FILE.lua" : "MOVIE.json")};
+    if (operands.size() > wanted)
+        throw UsageError{name + ": unexpected argument '" + operands[wanted] + "'"};
+    if (cmd.action == Action::Render && cmd.output.empty())
+        throw UsageError{"render: missing -o OUT.png"};
+    if (cmd.action == Action::Kinds && !cmd.output.empty())
+        throw UsageError{"kinds: -o is not accepted"};
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const std::vector<std::string>& args) {
+    CommandLine cmd;
+    std::vector<std::string> words;
+    bool outputGiven = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "-h" || arg == "--help") {
+            cmd.action = Action::Help;
+            return cmd;
+        }
+        if (arg == "-v" || arg == "--verbose") {
+            cmd.verbose = true;
+        } else if (arg == "-o" || arg == "--output") {
+            if (i + 1 >= args.size() || args[i + 1].empty())
+                throw UsageError{arg + " needs a file name"};
+            if (outputGiven)
+                throw UsageError{arg + " given twice"};
+            cmd.output = args[++i];
+            outputGiven = true;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            throw UsageError{"unknown option '" + arg + "' (try --help)"};
+        } else {
+            words.push_back(arg);
+        }
+    }
+    if (words.empty()) {
+        // The demo writes demo.png unless told otherwise.
+        cmd.action = Action::Demo;
+        return cmd;
+    }
+    cmd.action = actionNamed(words.front());
+    words.erase(words.begin());
+    checkShape(cmd, words);
+    if (!words.empty())
+        cmd.input = words.front();
+    return cmd;
+}
+
+const char* helpText() {
+    return "usage: zentrix [command] [options]\n"
+           "\n"
+           "commands:\n"
+           "  (none)                     run the demo movie (movies/demo.lua), write demo.png\n"
+           "  run FILE.lua [-o OUT.png]  run a movie script; with -o, render the stage at the\n"
+           "                             end and write it as a PNG\n"
+           "  render MOVIE.json -o OUT.png\n"
+           "                             load a saved movie, render the stage, write the PNG\n"
+           "  kinds                      list the plug-ins found: symbol, display name,\n"
+           "                             category, module path\n"
+           "\n"
+           "options:\n"
+           "  -o, --output FILE          the PNG to write (the demo's default is demo.png)\n"
+           "  -v, --verbose              echo message boxes, beeps and other host events to\n"
+           "                             stderr\n"
+           "  -h, --help                 this text\n"
+           "\n"
+           "Plug-ins (*32.so) are looked for next to the program and in the folders of\n"
+           "ZENTRIX_PLUGIN_PATH (colon-separated). The demo movie is looked for in\n"
+           "ZENTRIX_MOVIES, then in ../../movies from the program's folder, then in the\n"
+           "source tree. Exit status: 0 done, 1 the movie or script failed (one line on\n"
+           "stderr: file, place, cause; no output file is left behind), 2 bad command line.\n";
+}
+
+} // namespace zentrix

@@ -1,0 +1,29 @@
+// The command line of `zentrix`: what the user asked for, parsed before anything runs.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace zentrix {
+
+enum class Action { Demo, Run, Render, Kinds, Help };
+
+struct CommandLine {
+    Action action = Action::Demo;
+    std::string input;  // the script (run) or the movie file (render)
+    std::string output; // -o; empty when not given
+    bool verbose = false;
+};
+
+// A command line that cannot be understood; the message is one line for the user.
+struct UsageError {
+    std::string message;
+};
+
+// Parses argv[1..]. Returns the command or throws UsageError.
+CommandLine parseCommandLine(const std::vector<std::string>& args);
+
+// The --help text.
+const char* helpText();
+
+} // namespace zentrix

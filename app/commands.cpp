@@ -1,0 +1,116 @@
+// The program's commands on one host: the demo, running a script, rendering a saved movie,
+// listing the plug-ins.
+#include "commands.h"
+
+#include "locations.h"
+
+#include <zxhost/host.h>
+#include <zxlua/atomic_file.h>
+#include <zxlua/movie_script.h>
+
+#include <cstdio>
+
+namespace fs = std::filesystem;
+
+namespace zentrix {
+
+namespace {
+
+std::vector<std::string> searchDirs() {
+    return zxhost::Host::defaultPluginDirs(programDir().string());
+}
+
+void echoMessage(const zxhost::Message& m) {
+    std::string line = m.kind + ": " + m.text;
+    if (!m.caption.empty())
+        line += " [" + m.caption + "]";
+    if (m.flags != 0)
+        line += " flags=" + std::to_string(m.flags);
+    std::fprintf(stderr, "zentrix: %s\n", line.c_str());
+}
+
+void writeStage(zxhost::Host& host, const fs::path& output) {
+    host.stage().render();
+    zxlua::writeAtomically(output,
+                           [&](const fs::path& tmp) { host.stage().savePng(tmp.string()); });
+    std::printf("wrote %s (%dx%d stage, %zu sprites)\n", output.string().c_str(),
+                host.stage().width(), host.stage().height(), host.sprites().size());
+}
+
+// Runs a script; writes `output` when given, or `fallback` when given and the script
+// saved no PNG itself. Says what happened when nothing was written.
+int runScript(const fs::path& script, const CommandLine& cmd, const fs::path& fallback) {
+    zxhost::Host host(searchDirs());
+    zxlua::MovieScript movie(host);
+    if (cmd.verbose)
+        movie.onMessage(echoMessage);
+    try {
+        movie.runFile(script);
+    } catch (...) {
+        if (cmd.verbose)
+            movie.drainMessages();
+        throw;
+    }
+    if (cmd.verbose)
+        movie.drainMessages();
+    bool savedPng = false;
+    for (const fs::path& p : movie.written())
+        savedPng = savedPng || p.extension() == ".png";
+    if (!cmd.output.empty()) {
+        writeStage(host, cmd.output);
+    } else if (!fallback.empty() && !savedPng) {
+        writeStage(host, fallback);
+    } else if (movie.written().empty()) {
+        std::printf("%s: ran; %zu members, %zu sprites on a %dx%d stage; nothing written "
+                    "(-o OUT.png saves the stage)\n",
+                    script.string().c_str(), host.members().size(), host.sprites().size(),
+                    host.stage().width(), host.stage().height());
+    }
+    return 0;
+}
+
+int renderMovie(const CommandLine& cmd) {
+    zxhost::Host host(searchDirs());
+    for (const std::string& warning : host.loadMovie(cmd.input))
+        std::fprintf(stderr, "zentrix: warning: %s\n", warning.c_str());
+    if (cmd.verbose)
+        for (const zxhost::Message& m : host.messages())
+            echoMessage(m);
+    writeStage(host, cmd.output);
+    return 0;
+}
+
+int listKinds() {
+    zxhost::Host host(searchDirs());
+    const std::vector<zxhost::KindInfo> kinds = host.kinds();
+    for (const zxhost::KindInfo& k : kinds)
+        std::printf("%-12s %-14s %-10s %s\n", k.symbol.c_str(), k.displayName.c_str(),
+                    k.category.c_str(), k.modulePath.c_str());
+    if (kinds.empty())
+        std::printf("no plug-ins found (searched the program's folder and "
+                    "ZENTRIX_PLUGIN_PATH)\n");
+    // Modules that are there but do not load are failures, one line each.
+    for (const std::string& error : host.loadErrors())
+        std::fprintf(stderr, "zentrix: %s\n", error.c_str());
+    return host.loadErrors().empty() ? 0 : 1;
+}
+
+} // namespace
+
+int execute(const CommandLine& cmd) {
+    switch (cmd.action) {
+    case Action::Demo:
+        return runScript(demoMovie(), cmd, "demo.png");
+    case Action::Run:
+        return runScript(cmd.input, cmd, {});
+    case Action::Render:
+        return renderMovie(cmd);
+    case Action::Kinds:
+        return listKinds();
+    case Action::Help:
+        break;
+    }
+    return 0;
+}
+
+} // namespace zentrix

@@ -1,0 +1,32 @@
+// Write-to-temporary-then-rename for every file the program or a script writes.
+#include "zxlua/atomic_file.h"
+
+#include <stdexcept>
+#include <system_error>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace zxlua {
+
+void writeAtomically(const fs::path& target, const std::function<void(const fs::path&)>& write) {
+    fs::path tmp = target;
+    // The extension stays last so that writers which look at it (PNG, JSON) still see it.
+    tmp.replace_filename("." + target.stem().string() + ".tmp" + std::to_string(getpid()) +
+                         target.extension().string());
+    try {
+        write(tmp);
+        std::error_code ec;
+        if (!fs::exists(tmp, ec))
+            throw std::runtime_error(target.string() + ": nothing was written");
+        fs::rename(tmp, target, ec);
+        if (ec)
+            throw std::runtime_error(target.string() + ": cannot write: " + ec.message());
+    } catch (...) {
+        std::error_code ignored;
+        fs::remove(tmp, ignored);
+        throw;
+    }
+}
+
+} // namespace zxlua

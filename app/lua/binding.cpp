@@ -1,0 +1,45 @@
+// The binding record in the Lua registry, script-relative paths and handler failures.
+#include "binding.h"
+
+#include "script_support.h"
+
+#include <cstring>
+
+namespace zxlua {
+
+namespace {
+// The registry key: the address of this variable.
+const char kBindingKey = 0;
+} // namespace
+
+void attachBinding(lua_State* L, Binding* b) {
+    lua_pushlightuserdata(L, b);
+    lua_rawsetp(L, LUA_REGISTRYINDEX, &kBindingKey);
+}
+
+Binding& binding(lua_State* L) {
+    lua_rawgetp(L, LUA_REGISTRYINDEX, &kBindingKey);
+    auto* b = static_cast<Binding*>(lua_touserdata(L, -1));
+    lua_pop(L, 1);
+    return *b;
+}
+
+std::filesystem::path scriptPath(lua_State* L, const std::string& path) {
+    const std::filesystem::path p(path);
+    if (p.is_absolute())
+        return p;
+    return binding(L).baseDir / p;
+}
+
+bool takeHandlerFailure(lua_State* L, char* buffer, size_t size) {
+    Binding& b = binding(L);
+    if (b.handlerError.empty())
+        return false;
+    const size_t n = std::min(b.handlerError.size(), size - 1);
+    std::memcpy(buffer, b.handlerError.data(), n);
+    buffer[n] = '\0';
+    b.handlerError.clear();
+    return true;
+}
+
+} // namespace zxlua

@@ -1,0 +1,60 @@
+// A movie script: a Lua 5.4 state with the movie API (stage, cast, score, host, movie and
+// the on_* script handlers) bound to one host.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+struct lua_State;
+
+namespace zxhost {
+class Host;
+struct Message;
+} // namespace zxhost
+
+namespace zxlua {
+
+// A script that failed to load or run. what() is one line: "file:line: cause".
+class ScriptError : public std::runtime_error {
+public:
+    explicit ScriptError(const std::string& message) : std::runtime_error(message) {}
+};
+
+struct Binding;
+
+class MovieScript {
+public:
+    explicit MovieScript(zxhost::Host& host);
+    ~MovieScript();
+    MovieScript(const MovieScript&) = delete;
+    MovieScript& operator=(const MovieScript&) = delete;
+
+    // Loads and runs a script file. Relative paths inside the script (bitmaps, PNGs, movie
+    // files) are taken from the script's folder. Throws ScriptError.
+    void runFile(const std::filesystem::path& file);
+    // Runs script text under a chunk name (used in messages); relative paths are taken
+    // from `baseDir`. Throws ScriptError.
+    void runString(const std::string& code, const std::string& chunkName,
+                   const std::filesystem::path& baseDir = std::filesystem::current_path());
+
+    // The files the script wrote (stage.save_png, movie.save), in order.
+    const std::vector<std::filesystem::path>& written() const;
+
+    // Called with every host event the script drains with host.messages() (and with those
+    // drained by drainMessages), e.g. to echo them with --verbose.
+    void onMessage(std::function<void(const zxhost::Message&)> echo);
+    // Drains the host's events not yet seen by the script and passes them to the echo.
+    void drainMessages();
+
+    lua_State* state() { return L_; }
+
+private:
+    std::unique_ptr<Binding> binding_;
+    lua_State* L_ = nullptr;
+};
+
+} // namespace zxlua

@@ -1,0 +1,97 @@
+// The stage in scripts: size, colour, cursor, idle, render, pixels and PNG output.
+#include "binding.h"
+#include "script_support.h"
+
+#include "zxlua/atomic_file.h"
+
+namespace zxlua {
+
+namespace {
+
+int32_t argDimension(lua_State* L, int index) {
+    const lua_Integer v = argInteger(L, index, "stage.size");
+    // The surface is width x height 32-bit words: keep it within a sane allocation.
+    if (v < 1 || v > 16384)
+        fail("stage.size: " + std::to_string(v) + " is not a size from 1 to 16384");
+    return static_cast<int32_t>(v);
+}
+
+int32_t argPosition(lua_State* L, int index, const char* function) {
+    const lua_Integer v = argInteger(L, index, function);
+    if (v < INT32_MIN || v > INT32_MAX)
+        fail(std::string(function) + ": position out of range");
+    return static_cast<int32_t>(v);
+}
+
+// stage.size(w, h) sets; stage.size() returns w, h.
+int stageSize(lua_State* L) {
+    zxhost::Stage& stage = binding(L).host.stage();
+    if (lua_gettop(L) > 0)
+        stage.setSize(argDimension(L, 1), argDimension(L, 2));
+    lua_pushinteger(L, stage.width());
+    lua_pushinteger(L, stage.height());
+    return 2;
+}
+
+// stage.color(0xBBGGRR) sets; stage.color() returns the colour.
+int stageColor(lua_State* L) {
+    zxhost::Stage& stage = binding(L).host.stage();
+    if (lua_gettop(L) > 0) {
+        const lua_Integer c = argInteger(L, 1, "stage.color");
+        if (c < 0 || c > 0xFFFFFF)
+            fail("stage.color: " + std::to_string(c) + " is not a colour 0xBBGGRR");
+        stage.setColor(static_cast<uint32_t>(c));
+    }
+    lua_pushinteger(L, stage.color());
+    return 1;
+}
+
+int stageCursor(lua_State* L) {
+    binding(L).host.stage().setCursor(argPosition(L, 1, "stage.cursor"),
+                                      argPosition(L, 2, "stage.cursor"));
+    return 0;
+}
+
+int stageIdle(lua_State* L) {
+    lua_pushinteger(L, binding(L).host.stage().idle());
+    return 1;
+}
+
+int stageRender(lua_State* L) {
+    binding(L).host.stage().render();
+    return 0;
+}
+
+int stageSavePng(lua_State* L) {
+    Binding& b = binding(L);
+    const std::filesystem::path path = scriptPath(L, argString(L, 1, "stage.save_png"));
+    writeAtomically(path, [&](const std::filesystem::path& tmp) {
+        b.host.stage().savePng(tmp.string());
+    });
+    b.written.push_back(path);
+    return 0;
+}
+
+int stagePixel(lua_State* L) {
+    const int32_t x = argPosition(L, 1, "stage.pixel");
+    const int32_t y = argPosition(L, 2, "stage.pixel");
+    lua_pushinteger(L, binding(L).host.stage().pixel(x, y));
+    return 1;
+}
+
+const luaL_Reg kStage[] = {{"size", guarded<stageSize>},
+                           {"color", guarded<stageColor>},
+                           {"cursor", guarded<stageCursor>},
+                           {"idle", guarded<stageIdle>},
+                           {"render", guarded<stageRender>},
+                           {"save_png", guarded<stageSavePng>},
+                           {"pixel", guarded<stagePixel>},
+                           {nullptr, nullptr}};
+
+} // namespace
+
+void openStage(lua_State* L) {
+    registerLibrary(L, "stage", kStage);
+}
+
+} // namespace zxlua

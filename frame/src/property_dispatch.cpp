@@ -1,0 +1,102 @@
+// GetProp and SetProp: the symbol is searched in the SymbolTable, in property order, and
+// the matching row of the kind's property table says how the value is converted.
+#include <cstring>
+
+#include "frame_internal.h"
+
+namespace zx {
+namespace {
+
+// The row of a symbol, or -1.
+int findProperty(AssetRecord& asset, Symbol symbol) {
+    const Symbol* table = assetSymbols(asset);
+    const size_t count = thisKind().asset.properties.size();
+    for (size_t i = 0; i < count; ++i) {
+        if (table[i] == symbol) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+char* fieldOf(AssetRecord& asset, const PropertySpec& spec) {
+    return static_cast<char*>(propertyBlock(asset)) + spec.offset;
+}
+
+} // namespace
+
+Result ZX_CALL assetGetProp(AssetInterface* self, Symbol property, HostValue* out) {
+    AssetRecord& asset = *assetOf(self);
+    const int row = findProperty(asset, property);
+    if (row < 0) {
+        return kUnknownProperty;
+    }
+    HostUtilities* utilities = asset.utilities;
+    if (utilities == nullptr) {
+        return kNoSuchInterface;
+    }
+    const PropertySpec& spec = thisKind().asset.properties[row];
+    const char* field = fieldOf(asset, spec);
+    switch (spec.type) {
+    case FieldType::Integer:
+    case FieldType::Color: {
+        int32_t number;
+        std::memcpy(&number, field, sizeof number);
+        return utilities->ops->integerToValue(utilities, number, out);
+    }
+    case FieldType::Float: {
+        double number;
+        std::memcpy(&number, field, sizeof number);
+        return utilities->ops->floatToValue(utilities, number, out);
+    }
+    case FieldType::Text:
+        return utilities->ops->stringToValue(utilities, field, out);
+    }
+    return kUnknownProperty;
+}
+
+Result ZX_CALL assetSetProp(AssetInterface* self, Symbol property, const HostValue* value) {
+    AssetRecord& asset = *assetOf(self);
+    const AssetKind& kind = thisKind().asset;
+    asset.changedFlag = 1; // also for names the kind does not know
+    const int row = findProperty(asset, property);
+    if (row < 0) {
+        return kind.unknownSetSucceeds ? kOk : kUnknownProperty;
+    }
+    HostUtilities* utilities = asset.utilities;
+    const PropertySpec& spec = kind.properties[row];
+    char* field = fieldOf(asset, spec);
+    // Conversion results are not checked: a failed conversion leaves the field as it was.
+    if (utilities != nullptr) {
+        switch (spec.type) {
+        case FieldType::Integer:
+        case FieldType::Color: {
+            int32_t number;
+            std::memcpy(&number, field, sizeof number);
+            utilities->ops->valueToInteger(utilities, value, &number);
+            std::memcpy(field, &number, sizeof number);
+            break;
+        }
+        case FieldType::Float: {
+            double number;
+            std::memcpy(&number, field, sizeof number);
+            utilities->ops->valueToFloat(utilities, value, &number);
+            std::memcpy(field, &number, sizeof number);
+            break;
+        }
+        case FieldType::Text:
+            if (spec.size > 0) {
+                utilities->ops->valueToString(utilities, value, field,
+                                              static_cast<int32_t>(spec.size - 1));
+                field[spec.size - 1] = '\0';
+            }
+            break;
+        }
+    }
+    if (kind.afterSet != nullptr) {
+        kind.afterSet(asset, static_cast<size_t>(row));
+    }
+    return kOk;
+}
+
+} // namespace zx

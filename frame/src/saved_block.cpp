@@ -1,0 +1,91 @@
+// Big-endian streaming of the saved block through the host's MediaStream. A save writes one
+// field per Write; a load reads only a stream of exactly the saved size, into a copy of the
+// PropertyBlock that replaces the block only when every Read succeeded.
+#include "zxplugin/saved_block.h"
+
+#include <cstring>
+#include <vector>
+
+#include "frame_internal.h"
+
+namespace zx {
+
+Result ZX_CALL assetGetSavedSize(AssetInterface*, int32_t* bytes) {
+    *bytes = static_cast<int32_t>(savedSize(thisKind().asset.saved));
+    return kOk;
+}
+
+Result ZX_CALL assetSaveProps(AssetInterface* self, MediaStream* stream) {
+    const auto& fields = thisKind().asset.saved;
+    if (fields.empty()) {
+        return kOk;
+    }
+    AssetRecord& asset = *assetOf(self);
+    Result result = stream->ops->open(stream, 2, 0);
+    if (result != kOk) {
+        return result;
+    }
+    // Every field is written even after a failure; the first failure is the result, so a
+    // failed save is never reported as success.
+    Result firstFailure = kOk;
+    uint8_t bytes[1024];
+    for (const SavedField& field : fields) {
+        const uint32_t width = savedWidth(field);
+        std::vector<uint8_t> large;
+        uint8_t* buffer = bytes;
+        if (width > sizeof bytes) {
+            large.resize(width);
+            buffer = large.data();
+        }
+        encodeField(field, propertyBlock(asset), buffer);
+        result = stream->ops->write(stream, buffer, static_cast<int32_t>(width), 0);
+        if (result != kOk && firstFailure == kOk) {
+            firstFailure = result;
+        }
+    }
+    stream->ops->close(stream);
+    return firstFailure;
+}
+
+Result ZX_CALL assetLoadProps(AssetInterface* self, MediaStream* stream) {
+    const AssetKind& kind = thisKind().asset;
+    if (kind.saved.empty()) {
+        return kOk;
+    }
+    AssetRecord& asset = *assetOf(self);
+    Result result = stream->ops->open(stream, 0, 0);
+    if (result != kOk) {
+        return result;
+    }
+    int32_t size = -1;
+    result = stream->ops->getSize(stream, &size);
+    const uint32_t expected = savedSize(kind.saved);
+    // A block of any other size is ignored silently: stored movies rely on it.
+    if (result == kOk && size >= 0 && static_cast<uint32_t>(size) == expected) {
+        std::vector<uint8_t> loaded(static_cast<const uint8_t*>(propertyBlock(asset)),
+                                    static_cast<const uint8_t*>(propertyBlock(asset)) +
+                                        kind.blockSize);
+        std::vector<uint8_t> bytes;
+        Result firstFailure = kOk;
+        for (const SavedField& field : kind.saved) {
+            const uint32_t width = savedWidth(field);
+            bytes.assign(width, 0);
+            result = stream->ops->read(stream, bytes.data(), static_cast<int32_t>(width), 0);
+            if (result != kOk) {
+                if (firstFailure == kOk) {
+                    firstFailure = result;
+                }
+                continue;
+            }
+            decodeField(field, bytes.data(), loaded.data());
+        }
+        if (firstFailure == kOk) {
+            std::memcpy(propertyBlock(asset), loaded.data(), kind.blockSize);
+        }
+        result = firstFailure;
+    }
+    stream->ops->close(stream);
+    return result;
+}
+
+} // namespace zx

@@ -1,0 +1,282 @@
+// The Host facade and the inner state it owns: services, modules, members, sprites,
+// handlers and the event log.
+#include <cstdlib>
+#include <sstream>
+
+#include <windows.h>
+
+#include "host_impl.h"
+#include "zxframe/identifiers.h"
+#include "zxw32/kernel_ext.h"
+#include "zxw32/user_ext.h"
+
+namespace zxhost {
+
+// ---------------------------------------------------------------- HostImpl
+
+HostImpl::HostImpl(Host& host, std::vector<std::string> dirs) : owner(host), pluginDirs(std::move(dirs)) {
+    initServices();
+    stage.reset(new Stage(this));
+}
+
+HostImpl::~HostImpl() {
+    sprites.clear();
+    members.clear();
+    while (!modules.empty()) {
+        Module& module = *modules.back();
+        void* library = module.library_;
+        releaseModuleObjects(module);
+        modules.pop_back();
+        dlcloseLibrary(library);
+    }
+    stage.reset();
+    freeAllHandles(*this);
+    for (void* block : allocatedBlocks)
+        std::free(block);
+    if (foreignInstance)
+        zxw32::unregisterModule(foreignInstance);
+}
+
+void HostImpl::initServices() {
+    auto init = [&](HostObject& object, const void* ops, const char* name) {
+        object = HostObject{ops, this, name, 1, nullptr, nullptr};
+    };
+    init(services.utilities, &kUtilitiesOps, object::kHostUtilities);
+    init(services.handleMemory, &kHandleMemoryOps, object::kHandleMemory);
+    init(services.stageServices, &kStageServicesOps, object::kStageServices);
+    init(services.mediaServices, &kMediaServicesOps, object::kMediaServices);
+    init(services.listServices, &kListServicesOps, object::kListServices);
+    init(services.movie, &kMovieOps, object::kMovie);
+    init(services.stageSurface, &kStageSurfaceOps, object::kStageSurface);
+    init(services.allocator, &kAllocatorOps, object::kHostAllocator);
+    init(redraw.base, &kRedrawOps, object::kRedrawService);
+}
+
+HostObject* HostImpl::service(const zx::Guid& iid, const char** name) {
+    struct Entry {
+        const zx::Guid* iid;
+        HostObject* object;
+        const char* name;
+    };
+    const Entry entries[] = {
+        {&zx::kHostUtilitiesId, &services.utilities, object::kHostUtilities},
+        {&zx::kHandleMemoryId, &services.handleMemory, object::kHandleMemory},
+        {&zx::kStageServicesId, &services.stageServices, object::kStageServices},
+        {&zx::kMemberMediaServicesId, &services.mediaServices, object::kMediaServices},
+        {&zx::kListServicesId, &services.listServices, object::kListServices},
+    };
+    for (const auto& e : entries)
+        if (zx::sameGuid(*e.iid, iid)) {
+            *name = e.name;
+            return e.object;
+        }
+    return nullptr;
+}
+
+void HostImpl::rethrowPending() {
+    if (pendingError) {
+        std::exception_ptr error = pendingError;
+        pendingError = nullptr;
+        std::rethrow_exception(error);
+    }
+}
+
+std::optional<Value> HostImpl::callHandler(const std::string& name, Sprite* sprite,
+                                           const std::vector<Value>& args) {
+    try {
+        auto found = handlers.find(name);
+        if (found != handlers.end())
+            return found->second(sprite, args);
+        if (handlerLookup)
+            return handlerLookup(name, sprite, args);
+    } catch (...) {
+        // Never across the plug-in: kept until the plug-in call returns to the host.
+        if (!pendingError)
+            pendingError = std::current_exception();
+    }
+    return std::nullopt;
+}
+
+Member* HostImpl::memberById(int32_t id) {
+    for (auto& m : members)
+        if (m->id() == id)
+            return m.get();
+    return nullptr;
+}
+
+Sprite* HostImpl::spriteById(int32_t id) {
+    for (auto& s : sprites)
+        if (s->id() == id)
+            return s.get();
+    return nullptr;
+}
+
+std::vector<Sprite*> HostImpl::spritesOf(const Member& member) {
+    std::vector<Sprite*> result;
+    for (auto& s : sprites)
+        if (&s->member() == &member)
+            result.push_back(s.get());
+    return result;
+}
+
+// ---------------------------------------------------------------- Host
+
+Host::Host(std::vector<std::string> pluginDirs) : impl_(new HostImpl(*this, std::move(pluginDirs))) {}
+Host::~Host() = default;
+
+std::vector<std::string> Host::defaultPluginDirs(const std::string& programDir) {
+    std::vector<std::string> dirs;
+    if (!programDir.empty())
+        dirs.push_back(programDir);
+    for (const char* variable : {"ZX_PLUGIN_PATH", "ZENTRIX_PLUGIN_PATH"}) {
+        const char* value = std::getenv(variable);
+        if (!value)
+            continue;
+        std::stringstream list(value);
+        std::string dir;
+        while (std::getline(list, dir, ':'))
+            if (!dir.empty())
+                dirs.push_back(dir);
+    }
+    return dirs;
+}
+
+void Host::loadPlugins() { impl_->scanPlugins(); }
+const std::vector<std::string>& Host::loadErrors() const { return impl_->loadErrors; }
+Module& Host::loadModule(const std::string& path) { return impl_->loadModule(path); }
+
+std::vector<KindInfo> Host::kinds() {
+    if (!impl_->pluginsScanned)
+        impl_->scanPlugins();
+    std::vector<KindInfo> result;
+    for (auto& m : impl_->modules)
+        result.push_back(m->kind());
+    return result;
+}
+
+Module* Host::findModule(const std::string& kind) { return impl_->moduleByKind(kind); }
+bool Host::unloadModule(Module& module) { return impl_->unloadModule(module); }
+
+Member* Host::member(const std::string& name) {
+    for (auto& m : impl_->members)
+        if (m->name() == name)
+            return m.get();
+    return nullptr;
+}
+
+Member* Host::memberById(int32_t id) { return impl_->memberById(id); }
+
+std::vector<Member*> Host::members() {
+    std::vector<Member*> result;
+    for (auto& m : impl_->members)
+        result.push_back(m.get());
+    return result;
+}
+
+std::vector<Sprite*> Host::sprites() {
+    std::vector<Sprite*> result;
+    for (auto& s : impl_->sprites)
+        result.push_back(s.get());
+    return result;
+}
+
+Sprite* Host::spriteById(int32_t id) { return impl_->spriteById(id); }
+
+void Host::removeSprite(Sprite& sprite) {
+    auto& list = impl_->sprites;
+    for (auto it = list.begin(); it != list.end(); ++it)
+        if (it->get() == &sprite) {
+            // Out of the score first, so re-entrant lookups no longer find it.
+            std::unique_ptr<Sprite> gone = std::move(*it);
+            list.erase(it);
+            return;
+        }
+}
+
+void Host::deleteMember(Member& member) {
+    for (Sprite* sprite : impl_->spritesOf(member))
+        removeSprite(*sprite);
+    auto& list = impl_->members;
+    for (auto it = list.begin(); it != list.end(); ++it)
+        if (it->get() == &member) {
+            std::unique_ptr<Member> gone = std::move(*it);
+            list.erase(it);
+            return;
+        }
+}
+
+void Host::clearMovie() {
+    while (!impl_->sprites.empty())
+        removeSprite(*impl_->sprites.back());
+    while (!impl_->members.empty())
+        deleteMember(*impl_->members.back());
+}
+
+Stage& Host::stage() { return *impl_->stage; }
+
+void Host::setHandler(const std::string& name, Handler handler) { impl_->handlers[name] = std::move(handler); }
+void Host::removeHandler(const std::string& name) { impl_->handlers.erase(name); }
+void Host::setHandlerLookup(HandlerLookup lookup) { impl_->handlerLookup = std::move(lookup); }
+
+std::vector<Message> Host::messages() {
+    std::vector<Message> result;
+    for (auto& e : zxw32::takeEvents())
+        result.push_back(Message{std::move(e.kind), std::move(e.text), std::move(e.caption), e.flags});
+    return result;
+}
+
+zx::HostValue Host::toHostValue(const Value& value) {
+    if (const auto* s = value.get<SymbolName>())
+        return impl_->values.make(value, impl_->symbols.intern(s->name));
+    return impl_->values.make(value);
+}
+
+Value Host::fromHostValue(const zx::HostValue& value) const {
+    if (value.type == kSymbol)
+        return Value(SymbolName{impl_->symbols.name(value.payload)});
+    return impl_->values.read(value);
+}
+
+void Host::releaseHostValue(zx::HostValue& value) {
+    impl_->values.release(value);
+    value = zx::HostValue{kVoid, 0};
+}
+
+int32_t Host::liveValues() const { return impl_->values.live(); }
+int32_t Host::symbol(const std::string& name) { return impl_->symbols.intern(name); }
+std::string Host::symbolName(int32_t symbol) const { return impl_->symbols.name(symbol); }
+
+zx::Result callbackQuery(HostObject* self, const zx::Guid* iid, void** out);
+
+int32_t Host::queryService(const zx::Guid& iid, void** out) {
+    if (!out)
+        return zx::kNoSuchInterface;
+    *out = nullptr;
+    CallbackObject probe;
+    probe.base = HostObject{&kCallbackOps, impl_.get(), object::kHostCallback, 1, nullptr, nullptr};
+    return callbackQuery(&probe.base, &iid, out);
+}
+
+zx::HostUtilities* Host::utilities() {
+    return reinterpret_cast<zx::HostUtilities*>(&impl_->services.utilities);
+}
+zx::HandleMemory* Host::handleMemory() {
+    return reinterpret_cast<zx::HandleMemory*>(&impl_->services.handleMemory);
+}
+int32_t Host::liveHandles() const { return static_cast<int32_t>(impl_->handles.size()); }
+int32_t Host::handleLockCount(void* handle) const {
+    return impl_->handles.count(handle) ? zxhost::handleLockCount(handle) : -1;
+}
+int32_t Host::liveAllocations() const { return static_cast<int32_t>(impl_->allocatedBlocks.size()); }
+
+zx::MediaStream* Host::newStream(const std::vector<uint8_t>& bytes) {
+    return newMemoryStream(impl_.get(), bytes, std::nullopt);
+}
+std::vector<uint8_t> Host::streamBytes(zx::MediaStream* stream) const { return memoryStreamBytes(stream); }
+zx::DrawContext* Host::newDrawContext(int32_t kind, HDC dc) {
+    return zxhost::newDrawContext(impl_.get(), kind, dc);
+}
+
+TestHooks& Host::hooks() { return impl_->hooks; }
+
+} // namespace zxhost

@@ -1,0 +1,179 @@
+// The host's inner state, shared by the service objects, members, sprites and the stage.
+#pragma once
+
+#include <exception>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "host_object.h"
+#include "symbol_table.h"
+#include "value_store.h"
+#include "zxhost/host.h"
+
+namespace zxhost {
+
+// One HostObject per service the plug-ins query; the host keeps them for its lifetime.
+struct ServiceObjects {
+    HostObject utilities;
+    HostObject handleMemory;
+    HostObject stageServices;
+    HostObject mediaServices;
+    HostObject listServices;
+    HostObject movie;
+    HostObject stageSurface;
+    HostObject allocator;
+};
+
+struct RedrawServiceObject {
+    HostObject base;
+    int32_t spriteId = 0;
+    int32_t requests = 0;
+};
+
+struct CallbackObject {
+    HostObject base;
+    Module* module = nullptr;
+};
+
+struct RegistryObject {
+    HostObject base;
+    Module* module = nullptr;
+};
+
+struct MemberHostObject {
+    HostObject base;
+    int32_t memberId = 0; // 0 once the member is gone
+};
+
+struct SpriteServicesObject {
+    HostObject base;
+    int32_t spriteId = 0;
+};
+
+struct SpriteHostObject {
+    HostObject base;
+    int32_t spriteId = 0; // 0 once the sprite is gone
+    SpriteServicesObject* services = nullptr;
+};
+
+class HostImpl {
+public:
+    explicit HostImpl(Host& owner, std::vector<std::string> pluginDirs);
+    ~HostImpl();
+
+    Host& owner;
+    std::vector<std::string> pluginDirs;
+    std::vector<std::string> loadErrors;
+    bool pluginsScanned = false;
+
+    std::vector<std::unique_ptr<Module>> modules;
+    std::vector<std::unique_ptr<Member>> members;
+    std::vector<std::unique_ptr<Sprite>> sprites;
+    int32_t nextMemberId = 1;
+    int32_t nextSpriteId = 1;
+    std::unique_ptr<Stage> stage;
+
+    SymbolTable symbols;
+    ValueStore values;
+    TestHooks hooks;
+
+    ServiceObjects services;
+    RedrawServiceObject redraw;
+
+    std::map<std::string, Handler> handlers;
+    HandlerLookup handlerLookup;
+    // An exception thrown by a handler while a plug-in was on the stack: kept here and
+    // rethrown once the plug-in call has returned.
+    std::exception_ptr pendingError;
+    void rethrowPending();
+
+    // Begin/EndResources tokens not yet closed.
+    std::set<intptr_t> openResourceTokens;
+    intptr_t nextResourceToken = 1;
+    HINSTANCE foreignInstance = nullptr;
+
+    // Blocks handed out by the HostAllocator.
+    std::set<void*> allocatedBlocks;
+    // HandleMemory handles alive.
+    std::set<void*> handles;
+
+    // --- helpers used across the source files ---
+    Module* moduleByKind(const std::string& kind);
+    void scanPlugins();
+    Module& loadModule(const std::string& path);
+    bool unloadModule(Module& module);
+    void setupModuleObjects(Module& module);
+    void releaseModuleObjects(Module& module);
+
+    Member* memberById(int32_t id);
+    Sprite* spriteById(int32_t id);
+    std::vector<Sprite*> spritesOf(const Member& member);
+
+    // Calls a script handler for a sprite; never throws (errors become pendingError).
+    std::optional<Value> callHandler(const std::string& name, Sprite* sprite,
+                                     const std::vector<Value>& args);
+
+    HostObject* service(const zx::Guid& iid, const char** name);
+    void initServices();
+};
+
+struct ModuleAccess {
+    static int32_t& live(Module& module) { return module.liveInstances_; }
+    static HostImpl* host(Module& module) { return module.host_; }
+    static KindInfo& kind(Module& module) { return module.kind_; }
+};
+
+void freeAllHandles(HostImpl& host);
+void dlcloseLibrary(void* library);
+int32_t handleLockCount(void* handle);
+
+// Ops tables, defined with their objects.
+extern const zx::HostUtilitiesOps kUtilitiesOps;
+extern const zx::HandleMemoryOps kHandleMemoryOps;
+extern const zx::StageServicesOps kStageServicesOps;
+extern const zx::MemberMediaServicesOps kMediaServicesOps;
+extern const zx::ListServicesOps kListServicesOps;
+extern const zx::MovieOps kMovieOps;
+extern const zx::StageSurfaceOps kStageSurfaceOps;
+extern const zx::HostAllocatorOps kAllocatorOps;
+extern const zx::RedrawServiceOps kRedrawOps;
+extern const zx::HostCallbackOps kCallbackOps;
+extern const zx::RegistryCacheOps kRegistryCacheOps;
+extern const zx::RegistryDictOps kRegistryDictOps;
+extern const zx::MemberHostOps kMemberHostOps;
+extern const zx::SpriteHostOps kSpriteHostOps;
+extern const zx::SpriteServicesOps kSpriteServicesOps;
+extern const zx::InstanceOps kInstanceOps;
+
+// Objects made per use.
+MemberHostObject* newMemberHost(HostImpl* host, int32_t memberId);
+SpriteHostObject* newSpriteHost(HostImpl* host, int32_t spriteId);
+zx::DrawContext* newDrawContext(HostImpl* host, int32_t kind, HDC dc);
+zx::MediaStream* newMemoryStream(HostImpl* host, const std::vector<uint8_t>& bytes,
+                                 std::optional<int32_t> reportedSize);
+std::vector<uint8_t> memoryStreamBytes(zx::MediaStream* stream);
+zx::CastMemberObject* newCastMemberObject(HostImpl* host, int32_t memberId);
+
+// Formats a plug-in's message output: %d %i %u %x %X %c %% take the two integers in turn;
+// anything else is copied literally (the format comes from a plug-in and is never handed
+// to printf). Bounded at 1024 characters.
+std::string formatOutput(const char* format, int32_t a, int32_t b);
+
+// The host's palette for palette-index requests: 256 fixed entries (the twenty Windows
+// static colours, a 6 x 6 x 6 colour cube and a grey ramp).
+uint32_t paletteColor(int index); // 0xBBGGRR
+uint8_t nearestPaletteIndex(uint8_t red, uint8_t green, uint8_t blue);
+
+// Dialog driver state for Member::dialog.
+struct DialogDriverState {
+    const DialogValues* values = nullptr;
+    bool ok = false;
+    bool opened = false;
+    DialogValues shown;
+};
+int dialogDriver(HWND dialog, void* context);
+
+} // namespace zxhost

@@ -1,0 +1,163 @@
+// The stage window and its 32-bit DIB surface, the idle pass and rendering.
+#include <algorithm>
+
+#include <windows.h>
+
+#include "dib.h"
+#include "host_impl.h"
+#include "png_file.h"
+#include "zxw32/user_ext.h"
+
+namespace zxhost {
+namespace {
+
+// Where the stage window sits on the screen: away from the origin, so that a plug-in
+// that mixes screen and client coordinates shows it.
+constexpr int32_t kStageScreenX = 80;
+constexpr int32_t kStageScreenY = 60;
+
+uint32_t toBgr(uint32_t rgb) { return (rgb & 0xFF) << 16 | (rgb & 0xFF00) | (rgb >> 16 & 0xFF); }
+
+} // namespace
+
+Stage::Stage(HostImpl* host) : host_(host) {
+    const RECT screen{kStageScreenX, kStageScreenY, kStageScreenX + width_, kStageScreenY + height_};
+    window_ = zxw32::createWindow("ZentrixStage", "Zentrix Stage", screen, nullptr, nullptr);
+    createSurface();
+}
+
+Stage::~Stage() {
+    destroySurface();
+    if (window_)
+        DestroyWindow(window_);
+}
+
+void Stage::createSurface() {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width_;
+    info.bmiHeader.biHeight = -height_; // top-down rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    dc_ = CreateCompatibleDC(nullptr);
+    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bits_ = static_cast<uint32_t*>(bits);
+    if (dc_ && bitmap_)
+        oldBitmap_ = SelectObject(dc_, bitmap_);
+    if (bits_)
+        for (int64_t i = 0, n = static_cast<int64_t>(width_) * height_; i < n; ++i)
+            bits_[i] = toBgr(color_);
+}
+
+void Stage::destroySurface() {
+    if (dc_ && oldBitmap_)
+        SelectObject(dc_, oldBitmap_);
+    if (bitmap_)
+        DeleteObject(bitmap_);
+    if (dc_)
+        DeleteDC(dc_);
+    dc_ = nullptr;
+    bitmap_ = nullptr;
+    oldBitmap_ = nullptr;
+    bits_ = nullptr;
+}
+
+void Stage::setSize(int32_t width, int32_t height) {
+    width_ = std::clamp(width, 1, kMaxDibSide);
+    height_ = std::clamp(height, 1, kMaxDibSide);
+    destroySurface();
+    createSurface();
+    if (window_)
+        SetWindowPos(window_, nullptr, 0, 0, width_, height_, SWP_NOMOVE | SWP_NOZORDER);
+}
+
+void Stage::setCursor(int32_t x, int32_t y) {
+    POINT point{x, y};
+    if (window_)
+        ClientToScreen(window_, &point);
+    SetCursorPos(point.x, point.y);
+}
+
+int32_t Stage::idle() {
+    int32_t requests = 0;
+    std::vector<int32_t> ids;
+    for (auto& sprite : host_->sprites)
+        ids.push_back(sprite->id());
+    for (int32_t id : ids)
+        if (Sprite* sprite = host_->spriteById(id))
+            requests += sprite->idle();
+    return requests;
+}
+
+namespace {
+
+// A bitmap member's sprite: its picture scaled into the sprite rectangle.
+void drawBitmapSprite(uint32_t* bits, int32_t width, int32_t height, const Sprite& sprite) {
+    const auto picture = decodeDib(sprite.member().dib().data(),
+                                   sprite.member().dib().data() +
+                                       dibLayout(sprite.member().dib().data())->pixelOffset());
+    const Rect& r = sprite.rect();
+    if (!picture || r.width() <= 0 || r.height() <= 0)
+        return;
+    for (int32_t y = std::max(0, r.top); y < std::min(height, r.bottom); ++y)
+        for (int32_t x = std::max(0, r.left); x < std::min(width, r.right); ++x) {
+            const int64_t sx = static_cast<int64_t>(x - r.left) * picture->width / r.width();
+            const int64_t sy = static_cast<int64_t>(y - r.top) * picture->height / r.height();
+            bits[static_cast<int64_t>(y) * width + x] =
+                picture->at(static_cast<int32_t>(sx), static_cast<int32_t>(sy));
+        }
+}
+
+} // namespace
+
+void Stage::render() {
+    idle();
+    GdiFlush();
+    if (!bits_)
+        return;
+    const uint32_t fill = toBgr(color_);
+    for (int64_t i = 0, n = static_cast<int64_t>(width_) * height_; i < n; ++i)
+        bits_[i] = fill;
+    std::vector<int32_t> ids;
+    for (auto& sprite : host_->sprites)
+        ids.push_back(sprite->id());
+    for (int32_t id : ids) {
+        Sprite* sprite = host_->spriteById(id);
+        if (!sprite)
+            continue;
+        if (sprite->actor()) {
+            sprite->draw(dc_, 1);
+            GdiFlush();
+        } else if (!sprite->member().dib().empty()) {
+            drawBitmapSprite(bits_, width_, height_, *sprite);
+        }
+    }
+    // The caret, when a plug-in shows it on the stage: inverted pixels, as the system
+    // draws it (a width of 0 is one pixel).
+    const zxw32::CaretState caret = zxw32::caretState();
+    if (caret.visible && caret.owner == window_) {
+        const int32_t w = std::max(caret.width, 1), h = std::max(caret.height, 1);
+        for (int32_t y = std::max(0, caret.position.y); y < std::min(height_, caret.position.y + h); ++y)
+            for (int32_t x = std::max(0, caret.position.x); x < std::min(width_, caret.position.x + w); ++x)
+                bits_[static_cast<int64_t>(y) * width_ + x] ^= 0xFFFFFF;
+    }
+    host_->rethrowPending();
+}
+
+uint32_t Stage::pixel(int32_t x, int32_t y) const {
+    if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_)
+        return 0;
+    GdiFlush();
+    return toBgr(bits_[static_cast<int64_t>(y) * width_ + x] & 0xFFFFFF);
+}
+
+void Stage::savePng(const std::string& path) const {
+    GdiFlush();
+    if (!bits_)
+        throw Error(path + ": the stage has no surface");
+    writePng(path, bits_, width_, height_);
+}
+
+} // namespace zxhost

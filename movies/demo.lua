@@ -1,0 +1,60 @@
+-- The demo movie: every finished kind on one stage. `zentrix` (no arguments) runs it and
+-- writes demo.png.
+
+stage.size(360, 200)
+stage.color(0x4A3018)  -- 0xBBGGRR: a dark slate blue
+
+-- Kinds whose plug-in was found; the demo shows what is installed.
+local installed = {}
+for _, k in ipairs(host.kinds()) do installed[k.symbol] = true end
+
+-- A counter member with its properties, on the stage at x, y (cells of `cell` pixels).
+local function counter(name, props, x, y, cell)
+  local m = cast.new("tallydisc", name)
+  m.DigitsLeft = props.left
+  m.DigitsRight = props.right
+  for key, value in pairs(props) do
+    if key ~= "left" and key ~= "right" then m[key] = value end
+  end
+  local width = (props.left + props.right) * cell
+  return score.add(m, {left = x, top = y, right = x + width, bottom = y + 22})
+end
+
+if installed.tallydisc then
+  -- A trip odometer: six integer wheels, one tenth wheel, the classic colours.
+  counter("odometer", {left = 6, right = 1, Value = 48213.7}, 20, 20, 16)
+
+  -- 19.96 on two integer wheels and one fraction wheel: the hidden 6 rolls the tenths
+  -- wheel to 9.6, which carries into the units and the tens, so all three stand between
+  -- digits (19.96 on its way to 20.0).
+  counter("rolling", {left = 2, right = 1, Value = 19.96,
+                      BackColorLeft = 0x202020, ForeColorLeft = 0x00D0FF,
+                      BackColorRight = 0x00D0FF, ForeColorRight = 0x202020,
+                      DivideColorLeft = 0x606060}, 220, 20, 18)
+
+  -- A score board: yellow on dark red, integer wheels only; the last wheel halfway
+  -- from 4 to 5.
+  counter("score", {left = 4, right = 0, Value = 1234.5,
+                    BackColorLeft = 0x101080, ForeColorLeft = 0x00FFFF,
+                    DivideColorLeft = 0x3030C0}, 20, 70, 20)
+
+  -- A fraction-only gauge: green on black.
+  counter("fraction", {left = 0, right = 4, Value = 0.2718,
+                       BackColorRight = 0x000000, ForeColorRight = 0x40FF40,
+                       DivideColorRight = 0x206020}, 150, 70, 16)
+
+  -- A long counter with a negative value: the magnitude is shown, no sign.
+  counter("balance", {left = 8, right = 2, Value = -1000204.5,
+                      BackColorLeft = 0xF0F0F0, ForeColorLeft = 0x303030,
+                      BackColorRight = 0xC0E0FF, ForeColorRight = 0x000080}, 20, 120, 16)
+
+  -- A counter that a script drives: it counts up in small steps, rolling between digits.
+  local ticker = counter("ticker", {left = 3, right = 0, Value = 0,
+                                    BackColorLeft = 0x000000, ForeColorLeft = 0xFFFFFF},
+                         20, 160, 18)
+  local m = ticker:member()
+  for _ = 1, 37 do
+    m.Value = m.Value + 0.75
+    stage.idle()
+  end
+end

@@ -1,0 +1,260 @@
+// Filled figures: Rectangle, Ellipse, Polygon and FillRect. Figures are filled with the
+// brush first and outlined with the pen second. Their boxes exclude the right and bottom
+// edge: Rectangle(l, t, r, b) covers [l, r - 1] x [t, b - 1] with the pen on its outermost
+// pixels, and without a pen the fill stops one pixel earlier, at [l, r - 2] x [t, b - 2].
+#include <cmath>
+#include <vector>
+
+#include "gdi/stroke.h"
+
+using namespace w32::gdi;
+
+namespace {
+
+struct Box {
+    int64_t left, top, right, bottom;
+};
+
+// Maps the two corners to device space and orders them; swapped corners draw the same
+// figure as on Windows.
+Box deviceBox(const DcState& s, int left, int top, int right, int bottom) {
+    DevPoint a = toDevice(s, left, top), b = toDevice(s, right, bottom);
+    return {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
+}
+
+// Path corners for a wide pen: PS_INSIDEFRAME keeps the whole stroke inside the box.
+Box strokeBox(const Box& b, const PenStroke& pen) {
+    if (pen.width > 1 && pen.insideFrame) {
+        return {b.left + pen.width / 2, b.top + pen.width / 2, b.right - 1 - (pen.width - 1) / 2,
+                b.bottom - 1 - (pen.width - 1) / 2};
+    }
+    return {b.left, b.top, b.right - 1, b.bottom - 1};
+}
+
+// The outline pixels of the ellipse in the box [x0, x1] x [y0, y1] (inclusive), traced
+// with an integer midpoint walk that handles odd and even box sizes symmetrically. Points
+// come in groups of four mirrored pixels.
+template <class Plot>
+void traceEllipse(int64_t x0, int64_t y0, int64_t x1, int64_t y1, Plot&& plot) {
+    using Wide = __int128;
+    int64_t a = x1 - x0, b = y1 - y0;
+    const int64_t b1 = b & 1;
+    Wide dx = Wide(4) * (1 - a) * b * b, dy = Wide(4) * (b1 + 1) * a * a;
+    Wide err = dx + dy + Wide(b1) * a * a;
+    y0 += (b + 1) / 2;
+    y1 = y0 - b1;
+    const Wide stepA = Wide(8) * a * a, stepB = Wide(8) * b * b;
+    do {
+        plot(x1, y0);
+        plot(x0, y0);
+        plot(x0, y1);
+        plot(x1, y1);
+        Wide e2 = 2 * err;
+        if (e2 <= dy) {
+            ++y0;
+            --y1;
+            dy += stepA;
+            err += dy;
+        }
+        if (e2 >= dx || 2 * err > dy) {
+            ++x0;
+            --x1;
+            dx += stepB;
+            err += dx;
+        }
+    } while (x0 <= x1);
+    // Flat ellipses stop early: finish their tips.
+    while (y0 - y1 < b) {
+        plot(x0 - 1, y0);
+        plot(x1 + 1, y0++);
+        plot(x0 - 1, y1);
+        plot(x1 + 1, y1--);
+    }
+}
+
+// Per-row extent of an ellipse outline, for filling between its sides.
+struct RowExtents {
+    int64_t top;
+    std::vector<std::pair<int64_t, int64_t>> rows; // [min, max] per row, min > max if none
+    RowExtents(int64_t t, int64_t b) : top(t), rows(size_t(b - t + 1), {INT64_MAX, INT64_MIN}) {}
+    void add(int64_t x, int64_t y) {
+        if (y < top || y >= top + int64_t(rows.size())) {
+            return;
+        }
+        auto& r = rows[size_t(y - top)];
+        r.first = std::min(r.first, x);
+        r.second = std::max(r.second, x);
+    }
+};
+
+} // namespace
+
+extern "C" {
+
+BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom) {
+    Canvas canvas;
+    if (!openCanvas(hdc, canvas)) {
+        return FALSE;
+    }
+    Box b = deviceBox(canvas.dc->state, left, top, right, bottom);
+    if (b.right == b.left || b.bottom == b.top) {
+        return TRUE;
+    }
+    PenStroke pen = realisePen(canvas);
+    BrushFill brush = realiseBrush(canvas);
+    if (pen.none) {
+        fillRect(canvas, brush, {b.left, b.top, b.right - 1, b.bottom - 1});
+        return TRUE;
+    }
+    fillRect(canvas, brush, {b.left + 1, b.top + 1, b.right - 1, b.bottom - 1});
+    Box p = strokeBox(b, pen);
+    // Counter-clockwise from the top-right corner: where a style pattern starts.
+    DevPoint path[4] = {{p.right, p.top}, {p.left, p.top}, {p.left, p.bottom}, {p.right, p.bottom}};
+    strokePolyline(canvas, pen, path, 4, true);
+    return TRUE;
+}
+
+// Ellipse(l, t, r, b) traces the ellipse of the pixels [l, r - 1] x [t, b - 1]; the brush
+// fills between the outline's sides and the pen paints the outline. Without a pen the
+// figure is one pixel smaller, as with Rectangle.
+BOOL WINAPI Ellipse(HDC hdc, int left, int top, int right, int bottom) {
+    Canvas canvas;
+    if (!openCanvas(hdc, canvas)) {
+        return FALSE;
+    }
+    Box b = deviceBox(canvas.dc->state, left, top, right, bottom);
+    if (b.right == b.left || b.bottom == b.top) {
+        return TRUE;
+    }
+    PenStroke pen = realisePen(canvas);
+    BrushFill brush = realiseBrush(canvas);
+    const int64_t shrink = pen.none ? 2 : 1;
+    Box e{b.left, b.top, b.right - shrink, b.bottom - shrink};
+    if (e.right < e.left || e.bottom < e.top) {
+        return TRUE;
+    }
+    if (pen.insideFrame && pen.width > 1) {
+        e = strokeBox(b, pen);
+    }
+    // Huge figures: the outline walk is linear in the box size, which the 16-bit
+    // coordinate range of callers keeps small.
+    if (e.right - e.left > (int64_t(1) << 20) || e.bottom - e.top > (int64_t(1) << 20)) {
+        return FALSE;
+    }
+    RowExtents extents(e.top, e.bottom);
+    std::vector<DevPoint> outline;
+    traceEllipse(e.left, e.top, e.right, e.bottom, [&](int64_t x, int64_t y) {
+        extents.add(x, y);
+        if (!pen.none) {
+            outline.push_back({x, y});
+        }
+    });
+    for (size_t i = 0; i < extents.rows.size(); ++i) {
+        const auto& r = extents.rows[i];
+        if (r.first > r.second) {
+            continue;
+        }
+        const int64_t y = extents.top + int64_t(i);
+        if (pen.none) {
+            fillSpan(canvas, brush, y, r.first, r.second + 1);
+        } else {
+            fillSpan(canvas, brush, y, r.first + 1, r.second);
+        }
+    }
+    if (!pen.none) {
+        strokePoints(canvas, pen, outline.data(), outline.size());
+    }
+    return TRUE;
+}
+
+// Scan-line fill sampling the pixels' top-left corners, ALTERNATE (even-odd) or WINDING, then the
+// closed outline with the pen.
+BOOL WINAPI Polygon(HDC hdc, const POINT* points, int count) {
+    Canvas canvas;
+    if (!openCanvas(hdc, canvas) || !points || count < 2) {
+        return FALSE;
+    }
+    const DcState& s = canvas.dc->state;
+    std::vector<DevPoint> pts;
+    pts.reserve(size_t(count));
+    int64_t top = INT64_MAX, bottom = INT64_MIN;
+    for (int i = 0; i < count; ++i) {
+        pts.push_back(toDevice(s, points[i].x, points[i].y));
+        top = std::min(top, pts.back().y);
+        bottom = std::max(bottom, pts.back().y);
+    }
+    BrushFill brush = realiseBrush(canvas);
+    if (!brush.none) {
+        struct Crossing {
+            double x;
+            int dir;
+        };
+        std::vector<Crossing> xs;
+        const int64_t y0 = std::max(top, canvas.clip.top);
+        const int64_t y1 = std::min(bottom, canvas.clip.bottom);
+        for (int64_t y = y0; y < y1; ++y) {
+            const double yc = double(y);
+            xs.clear();
+            for (size_t i = 0; i < pts.size(); ++i) {
+                const DevPoint& a = pts[i];
+                const DevPoint& c = pts[(i + 1) % pts.size()];
+                if (a.y == c.y) {
+                    continue;
+                }
+                double lo = double(std::min(a.y, c.y)), hi = double(std::max(a.y, c.y));
+                if (yc < lo || yc >= hi) {
+                    continue;
+                }
+                double x = double(a.x) + (yc - double(a.y)) * double(c.x - a.x) / double(c.y - a.y);
+                xs.push_back({x, c.y > a.y ? 1 : -1});
+            }
+            std::sort(xs.begin(), xs.end(),
+                      [](const Crossing& p, const Crossing& q) { return p.x < q.x; });
+            int winding = 0;
+            for (size_t i = 0; i + 1 < xs.size(); ++i) {
+                winding += xs[i].dir;
+                bool inside = s.polyFillMode == WINDING ? winding != 0 : (i % 2 == 0);
+                if (!inside) {
+                    continue;
+                }
+                int64_t x0 = int64_t(std::ceil(xs[i].x));
+                int64_t x1 = int64_t(std::ceil(xs[i + 1].x));
+                fillSpan(canvas, brush, y, x0, x1);
+            }
+        }
+    }
+    strokePolyline(canvas, realisePen(canvas), pts.data(), pts.size(), true);
+    return TRUE;
+}
+
+// Fills [left, right) x [top, bottom) with the brush; no pen, no excluded edge. The
+// brush may also be a system colour index plus one, as USER allows.
+int WINAPI FillRect(HDC hdc, const RECT* rect, HBRUSH hbrush) {
+    Canvas canvas;
+    if (!openCanvas(hdc, canvas) || !rect) {
+        return 0;
+    }
+    auto value = reinterpret_cast<uintptr_t>(hbrush);
+    BrushFill brush;
+    if (value >= 1 && value <= 31) {
+        static constexpr COLORREF kSystem[31] = {
+            0xC8D0D4, 0x000000, 0x6A240A, 0x808080, 0xC8D0D4, 0xFFFFFF, 0x000000, 0x000000,
+            0x000000, 0xFFFFFF, 0xC8D0D4, 0xC8D0D4, 0x808080, 0x6A240A, 0xFFFFFF, 0xC8D0D4,
+            0x808080, 0x808080, 0x000000, 0x000000, 0xFFFFFF, 0x404040, 0xC8D0D4, 0x000000,
+            0xE1FFFF, 0x000000, 0x800000, 0xF0CAA6, 0xC0C0C0, 0x6A240A, 0xC8D0D4};
+        brush.none = false;
+        brush.fore = {toPixel(kSystem[value - 1]), R2_COPYPEN};
+    } else {
+        if (!find<Brush>(hbrush)) {
+            return 0;
+        }
+        brush = realiseBrush(canvas, hbrush);
+        brush.fore.rop2 = R2_COPYPEN;
+        brush.back.rop2 = R2_COPYPEN;
+    }
+    Box b = deviceBox(canvas.dc->state, rect->left, rect->top, rect->right, rect->bottom);
+    fillRect(canvas, brush, {b.left, b.top, b.right, b.bottom});
+    return 1;
+}
+
+} // extern "C"

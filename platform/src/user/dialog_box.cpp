@@ -1,0 +1,191 @@
+// Modal dialogs run by a driver instead of a user. DialogBoxParamA builds the dialog and its
+// controls from the module's template, lets the procedure initialise them, asks the driver
+// which button to press (the driver reads and sets the controls through the ordinary calls),
+// hands that button to the procedure and returns what the procedure gave EndDialog.
+#include <mutex>
+
+#include <winbase.h>
+
+#include "../kernel/module_registry.h"
+#include "dialog_internal.h"
+#include "dialog_template.h"
+#include "user_state.h"
+
+using namespace zxw32::user;
+
+namespace {
+
+struct Driver {
+    std::mutex mutex;
+    zxw32::DialogDriver driver = nullptr;
+    void* context = nullptr;
+};
+
+Driver& driver() {
+    static Driver* d = new Driver;
+    return *d;
+}
+
+// Dialog units of an 8-point "MS Sans Serif" template: 6 x 13 pixel base units.
+LONG unitsX(LONG x) {
+    return x * 6 / 4;
+}
+LONG unitsY(LONG y) {
+    return y * 13 / 8;
+}
+RECT pixels(const RECT& r) {
+    return RECT{unitsX(r.left), unitsY(r.top), unitsX(r.right), unitsY(r.bottom)};
+}
+
+const char* className(zxw32::ControlKind kind) {
+    switch (kind) {
+    case zxw32::ControlKind::Edit:
+        return "Edit";
+    case zxw32::ControlKind::Static:
+        return "Static";
+    default:
+        return "Button";
+    }
+}
+
+// Creates the dialog window and its controls; returns the dialog's handle.
+HWND build(UserState& s, const DialogTemplate& t, HWND owner, std::shared_ptr<DialogData> data) {
+    Window& d = addWindow(s);
+    d.className = "#32770";
+    d.title = t.caption;
+    d.dialog = std::move(data);
+    RECT size = pixels(t.rect);
+    POINT origin{size.left, size.top};
+    if (Window* o = findWindow(s, owner)) {
+        origin.x += o->rect.left;
+        origin.y += o->rect.top;
+    }
+    d.rect = RECT{origin.x, origin.y, origin.x + size.right - size.left,
+                  origin.y + size.bottom - size.top};
+    HWND dialog = d.handle;
+    for (const ControlTemplate& c : t.controls) {
+        Window& w = addWindow(s);
+        w.className = className(c.kind);
+        w.title = c.text;
+        w.rect = pixels(c.rect);
+        w.parent = dialog;
+        w.id = c.id;
+        w.kind = c.kind;
+        findWindow(s, dialog)->children.push_back(w.handle);
+    }
+    raise(s, dialog);
+    return dialog;
+}
+
+INT_PTR callProcedure(DLGPROC proc, HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    return proc != nullptr ? proc(dialog, message, wParam, lParam) : 0;
+}
+
+} // namespace
+
+namespace zxw32 {
+
+void setDialogDriver(DialogDriver fn, void* context) {
+    Driver& d = driver();
+    std::lock_guard lock(d.mutex);
+    d.driver = fn;
+    d.context = context;
+}
+
+} // namespace zxw32
+
+namespace zxw32::user {
+
+DLGPROC dialogProcedure(HWND window) {
+    UserState& s = state();
+    std::lock_guard lock(s.mutex);
+    Window* w = findWindow(s, window);
+    return w != nullptr && w->dialog ? w->dialog->proc : nullptr;
+}
+
+LRESULT dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    INT_PTR handled = callProcedure(dialogProcedure(dialog), dialog, message, wParam, lParam);
+    if (!handled && message == WM_CLOSE)
+        EndDialog(dialog, IDCANCEL);
+    return handled;
+}
+
+} // namespace zxw32::user
+
+extern "C" {
+
+INT_PTR WINAPI DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND owner, DLGPROC proc,
+                               LPARAM initParam) {
+    auto bytes = zxw32::kernel::findResourceBytes(instance, templateName, RT_DIALOG);
+    if (!bytes) {
+        SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
+        return -1;
+    }
+    auto tmpl = readDialogTemplate(bytes->data, bytes->size);
+    if (!tmpl) {
+        SetLastError(ERROR_RESOURCE_DATA_NOT_FOUND);
+        return -1;
+    }
+    auto data = std::make_shared<DialogData>();
+    data->proc = proc;
+    UserState& s = state();
+    HWND dialog = nullptr;
+    HWND firstControl = nullptr;
+    HWND previousActive = nullptr;
+    {
+        std::lock_guard lock(s.mutex);
+        dialog = build(s, *tmpl, owner, data);
+        Window* d = findWindow(s, dialog);
+        if (!d->children.empty())
+            firstControl = d->children.front();
+        previousActive = s.active;
+        s.active = dialog;
+    }
+    auto ended = [&] {
+        std::lock_guard lock(s.mutex);
+        return data->ended || findWindow(s, dialog) == nullptr;
+    };
+    callProcedure(proc, dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(firstControl), initParam);
+    if (!ended()) {
+        zxw32::DialogDriver fn = nullptr;
+        void* context = nullptr;
+        {
+            Driver& d = driver();
+            std::lock_guard lock(d.mutex);
+            fn = d.driver;
+            context = d.context;
+        }
+        int button = fn != nullptr ? fn(dialog, context) : IDCANCEL;
+        if (!ended()) {
+            callProcedure(proc, dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                          reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
+        }
+        // A procedure that does not end the dialog on the pressed button ends it with the
+        // button's id, so a driver never leaves a dialog open.
+        std::lock_guard lock(s.mutex);
+        if (!data->ended) {
+            data->ended = true;
+            data->result = button;
+        }
+    }
+    std::lock_guard lock(s.mutex);
+    removeWindow(s, dialog);
+    if (s.active == nullptr && findWindow(s, previousActive) != nullptr)
+        s.active = previousActive;
+    return data->result;
+}
+
+BOOL WINAPI EndDialog(HWND dialog, INT_PTR result) {
+    UserState& s = state();
+    std::lock_guard lock(s.mutex);
+    Window* w = findWindow(s, dialog);
+    if (w == nullptr || !w->dialog) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return FALSE;
+    }
+    w->dialog->ended = true;
+    w->dialog->result = result;
+    return TRUE;
+}
+
+} // extern "C"

@@ -1,0 +1,108 @@
+// Reading the embedded dialog templates.
+#include "dialog_template.h"
+
+#include <cstdlib>
+
+namespace zxw32::user {
+namespace {
+
+std::vector<std::string> fields(const std::string& line) {
+    std::vector<std::string> out(1);
+    for (char c : line) {
+        if (c == '\t')
+            out.emplace_back();
+        else
+            out.back() += c;
+    }
+    return out;
+}
+
+std::string unescape(const std::string& text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            out += text[i];
+            continue;
+        }
+        char e = text[++i];
+        out += e == 't' ? '\t' : e == 'n' ? '\n' : e;
+    }
+    return out;
+}
+
+std::optional<int> integer(const std::string& s) {
+    if (s.empty())
+        return std::nullopt;
+    char* end = nullptr;
+    long v = std::strtol(s.c_str(), &end, 10);
+    if (*end != '\0' || v < -0x7FFFFFFFL || v > 0x7FFFFFFFL)
+        return std::nullopt;
+    return static_cast<int>(v);
+}
+
+std::optional<RECT> rectangle(const std::vector<std::string>& f, size_t first) {
+    auto x = integer(f[first]), y = integer(f[first + 1]);
+    auto w = integer(f[first + 2]), h = integer(f[first + 3]);
+    if (!x || !y || !w || !h)
+        return std::nullopt;
+    return RECT{*x, *y, *x + *w, *y + *h};
+}
+
+std::optional<ControlKind> kind(const std::string& name) {
+    if (name == "EDIT")
+        return ControlKind::Edit;
+    if (name == "CHECKBOX")
+        return ControlKind::CheckBox;
+    if (name == "RADIO")
+        return ControlKind::Radio;
+    if (name == "BUTTON")
+        return ControlKind::Button;
+    if (name == "STATIC")
+        return ControlKind::Static;
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<DialogTemplate> readDialogTemplate(const unsigned char* data, size_t size) {
+    if (data == nullptr)
+        return std::nullopt;
+    std::string text(reinterpret_cast<const char*>(data), size);
+    DialogTemplate t;
+    bool sawHeader = false;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        std::vector<std::string> f = fields(text.substr(start, end - start));
+        start = end + 1;
+        const std::string& key = f[0];
+        if (key == "DIALOG" && f.size() == 5) {
+            auto r = rectangle(f, 1);
+            if (!r)
+                return std::nullopt;
+            t.rect = *r;
+            sawHeader = true;
+        } else if (key == "CAPTION" && f.size() == 2) {
+            t.caption = unescape(f[1]);
+        } else if (key == "FONT" && f.size() == 3) {
+            t.fontSize = integer(f[1]).value_or(0);
+            t.fontFace = unescape(f[2]);
+        } else if (key == "CONTROL" && f.size() == 8) {
+            auto id = integer(f[1]);
+            auto k = kind(f[2]);
+            auto r = rectangle(f, 3);
+            if (!id || !k || !r)
+                return std::nullopt;
+            t.controls.push_back(ControlTemplate{*id, *k, *r, unescape(f[7])});
+        } else if (!(key.empty() && f.size() == 1)) {
+            return std::nullopt;
+        }
+    }
+    if (!sawHeader)
+        return std::nullopt;
+    return t;
+}
+
+} // namespace zxw32::user

@@ -1,0 +1,149 @@
+// The zentrix program as a user runs it: exit status, one-line errors, output files.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("zx_cli_" + std::to_string(::getpid()) + "_" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    // Runs zentrix with `args` in the test's folder.
+    Outcome zentrix(const std::string& args) {
+        const std::string command = "cd '" + dir_.string() + "' && '" ZENTRIX_EXE "' " + args +
+                                    " >out.txt 2>err.txt";
+        const int raw = std::system(command.c_str());
+        Outcome o;
+        o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        o.out = slurp(dir_ / "out.txt");
+        o.err = slurp(dir_ / "err.txt");
+        fs::remove(dir_ / "out.txt");
+        fs::remove(dir_ / "err.txt");
+        return o;
+    }
+    void write(const std::string& name, const std::string& text) {
+        std::ofstream(dir_ / name) << text;
+    }
+    static std::string slurp(const fs::path& path) {
+        std::ifstream in(path);
+        std::ostringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    static int lines(const std::string& text) {
+        int n = 0;
+        for (char c : text)
+            n += c == '\n';
+        return n;
+    }
+    bool isPng(const std::string& name) const {
+        const std::string head = slurp(dir_ / name).substr(0, 4);
+        return head == "\x89PNG";
+    }
+    fs::path dir_;
+};
+
+} // namespace
+
+TEST_F(ProgramTest, HelpListsTheCommands) {
+    const Outcome o = zentrix("--help");
+    EXPECT_EQ(o.status, 0);
+    for (const char* word : {"run FILE.lua", "render MOVIE.json", "kinds", "ZENTRIX_PLUGIN_PATH"})
+        EXPECT_NE(o.out.find(word), std::string::npos) << word;
+}
+
+TEST_F(ProgramTest, BadCommandLinesExitWithStatusTwo) {
+    const Outcome noOutput = zentrix("render movie.json");
+    EXPECT_EQ(noOutput.status, 2);
+    EXPECT_EQ(noOutput.err, "zentrix: render: missing -o OUT.png\n");
+    EXPECT_EQ(zentrix("run").status, 2);
+    EXPECT_EQ(zentrix("run a.lua -o").status, 2);
+    EXPECT_EQ(zentrix("dance").status, 2);
+    EXPECT_EQ(zentrix("--frobnicate").status, 2);
+}
+
+TEST_F(ProgramTest, ScriptFailuresAreOneLineWithFileAndLine) {
+    const Outcome missing = zentrix("run nowhere.lua -o x.png");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "zentrix: nowhere.lua: cannot read the script\n");
+
+    write("syntax.lua", "stage.size(10, 10)\nlocal = 3\n");
+    const Outcome syntax = zentrix("run syntax.lua -o x.png");
+    EXPECT_EQ(syntax.status, 1);
+    EXPECT_EQ(syntax.err.rfind("zentrix: syntax.lua:2:", 0), 0u) << syntax.err;
+    EXPECT_EQ(lines(syntax.err), 1);
+
+    write("kind.lua", "\n\ncast.new('teapot', 'pot')\n");
+    const Outcome kind = zentrix("run kind.lua -o x.png");
+    EXPECT_EQ(kind.status, 1);
+    EXPECT_EQ(kind.err, "zentrix: kind.lua:3: cast.new: unknown kind 'teapot'\n");
+    EXPECT_FALSE(fs::exists(dir_ / "x.png"));
+}
+
+TEST_F(ProgramTest, BadMovieFileLeavesNoOutput) {
+    write("bad.json", "{\"stage\": ");
+    const Outcome o = zentrix("render bad.json -o out.png");
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(lines(o.err), 1);
+    EXPECT_NE(o.err.find("bad.json"), std::string::npos) << o.err;
+    EXPECT_FALSE(fs::exists(dir_ / "out.png"));
+    EXPECT_EQ(zentrix("render absent.json -o out.png").status, 1);
+}
+
+TEST_F(ProgramTest, RunWithOutputRendersAndRenderReproducesTheMovie) {
+    write("m.lua", R"(
+        stage.size(100, 40)
+        local m = cast.new("tallydisc", "c")
+        m.Value = 42.5
+        score.add(m, {left = 10, top = 10, right = 60, bottom = 30})
+        movie.save("m.json")
+    )");
+    const Outcome run = zentrix("run m.lua -o run.png");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(isPng("run.png"));
+    const Outcome render = zentrix("render m.json -o render.png");
+    EXPECT_EQ(render.status, 0) << render.err;
+    EXPECT_EQ(slurp(dir_ / "run.png"), slurp(dir_ / "render.png"));
+}
+
+TEST_F(ProgramTest, ScriptWithoutOutputSaysWhatItDid) {
+    write("quiet.lua", "cast.new('tallydisc', 'c')\n");
+    const Outcome o = zentrix("run quiet.lua");
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(lines(o.out), 1);
+    EXPECT_NE(o.out.find("nothing written"), std::string::npos) << o.out;
+}
+
+TEST_F(ProgramTest, DemoWritesDemoPng) {
+    const Outcome o = zentrix("");
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_TRUE(isPng("demo.png"));
+}
+
+TEST_F(ProgramTest, KindsListsTheCounter) {
+    const Outcome o = zentrix("kinds");
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_NE(o.out.find("tallydisc"), std::string::npos) << o.out;
+    EXPECT_NE(o.out.find("tallydisc32.so"), std::string::npos) << o.out;
+}

@@ -1,0 +1,94 @@
+#include <limits>
+
+#include "counter_fixture.h"
+#include "golden_image.h"
+#include "zxframe/result_codes.h"
+
+using zxhost::Value;
+
+namespace {
+
+void setCounter(zxhost::Member& m, double value, int32_t left, int32_t right) {
+    m.setProp("Value", Value(value));
+    m.setProp("DigitsLeft", Value(left));
+    m.setProp("DigitsRight", Value(right));
+}
+
+} // namespace
+
+TEST_F(CounterThroughHost, GoldenRowOfCounters) {
+    host.stage().setSize(200, 100);
+    host.stage().setColor(0x808080);
+    setCounter(*counter, 12.345, 2, 1);
+    host.addSprite(*counter, {10, 10, 40, 26});
+
+    auto& rolling = host.newMember("tallydisc", "rolling");
+    setCounter(rolling, 19.96, 2, 1);
+    host.addSprite(rolling, {60, 10, 90, 26});
+
+    auto& wide = host.newMember("tallydisc", "wide");
+    setCounter(wide, 1234567.875, 7, 3);
+    wide.setProp("BackColorLeft", Value(0xE0FFFF));
+    wide.setProp("ForeColorRight", Value(0x00FFFF));
+    wide.setProp("BackColorRight", Value(0x800000));
+    host.addSprite(wide, {10, 40, 110, 56});
+
+    auto& negative = host.newMember("tallydisc", "negative");
+    setCounter(negative, -7.5, 3, 0);
+    host.addSprite(negative, {130, 40, 160, 56});
+
+    auto& fraction = host.newMember("tallydisc", "fraction");
+    setCounter(fraction, 0.25, 0, 2);
+    host.addSprite(fraction, {130, 70, 150, 86});
+
+    auto& big = host.newMember("tallydisc", "big");
+    setCounter(big, 987.5, 3, 1);
+    host.addSprite(big, {10, 66, 90, 94});
+
+    host.stage().render();
+    EXPECT_EQ(compareWithGolden(host.stage(), "counter_row"), "");
+}
+
+TEST_F(CounterThroughHost, NoDigitsDrawOnlyTheBackground) {
+    host.stage().setSize(40, 20);
+    host.stage().setColor(0x808080);
+    setCounter(*counter, 5.0, 0, 0);
+    host.addSprite(*counter, {0, 0, 30, 16});
+    host.stage().render();
+    for (int x = 0; x < 29; ++x) {
+        EXPECT_EQ(host.stage().pixel(x, 8), 0xFFFFFFu) << x;
+    }
+}
+
+TEST_F(CounterThroughHost, NegativeDigitCountsDrawAsZero) {
+    host.stage().setSize(40, 20);
+    setCounter(*counter, 5.0, -3, 1);
+    host.addSprite(*counter, {0, 0, 30, 16});
+    host.stage().render();
+    EXPECT_EQ(host.stage().pixel(1, 1), 0u); // the fraction block's black fills it all
+}
+
+TEST_F(CounterThroughHost, MoreDigitsThanPixelsDrawOnlyTheBlocks) {
+    host.stage().setSize(40, 20);
+    setCounter(*counter, 5.0, 1 << 30, 1 << 29);
+    auto& sprite = host.addSprite(*counter, {0, 0, 30, 16});
+    EXPECT_EQ(sprite.draw(), zx::kOk);
+    EXPECT_EQ(host.stage().pixel(1, 1), 0xFFFFFFu);
+}
+
+TEST_F(CounterThroughHost, HugeAndNonFiniteValuesDraw) {
+    host.stage().setSize(40, 20);
+    auto& sprite = host.addSprite(*counter, {0, 0, 30, 16});
+    for (double v : {1e19, 1e30, 3.5e38, std::numeric_limits<double>::infinity(),
+                     std::numeric_limits<double>::quiet_NaN(), -1e300}) {
+        counter->setProp("Value", Value(v));
+        EXPECT_EQ(sprite.draw(), zx::kOk);
+    }
+}
+
+TEST_F(CounterThroughHost, DrawClearsTheChangeSoIdleAsksForNothing) {
+    auto& sprite = host.addSprite(*counter, {0, 0, 30, 16});
+    counter->setProp("Value", Value(2.0));
+    sprite.draw(nullptr, 0);
+    EXPECT_EQ(sprite.idle(), 0);
+}
