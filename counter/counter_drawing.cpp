@@ -12,9 +12,9 @@ namespace {
 
 struct Geometry {
     int left, top, right, bottom;
-    int64_t cell;  // width of one wheel
-    int textTop;   // top of the digit at rest
-    int height;    // glyph height
+    int64_t cell; // width of one wheel
+    int textTop;  // top of the digit at rest
+    int height;   // glyph height
 };
 
 void fillBlock(HDC dc, COLORREF color, int left, int top, int right, int bottom) {
@@ -31,8 +31,7 @@ void drawWheels(HDC dc, const Geometry& g, const std::vector<float>& wheels, siz
     zx::ScopedBkColor background(dc, paper);
     for (size_t k = first; k < last; ++k) {
         const WheelGlyphs glyph = wheelGlyphs(wheels[k], g.height);
-        const int x =
-            static_cast<int>(g.left + g.cell / 2 + static_cast<int64_t>(k) * g.cell + 1);
+        const int x = static_cast<int>(g.left + g.cell / 2 + static_cast<int64_t>(k) * g.cell + 1);
         const int y = g.textTop - glyph.offset;
         TextOutA(dc, x, y - g.height, &glyph.before, 1);
         TextOutA(dc, x, y, &glyph.current, 1);
@@ -63,10 +62,9 @@ zx::Result drawCounter(zx::ActorRecord& actor, const zx::DrawRecord& record, HDC
     zx::ScopedTextAlign align(dc, TA_CENTER | TA_TOP);
     zx::ClipToRect clip(dc, g.left, g.top, g.right - 1, g.bottom - 1);
 
-    zx::GdiObject<HFONT> font(CreateFontA(15, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
-                                          ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                                          CLIP_CHARACTER_PRECIS, DEFAULT_QUALITY,
-                                          DEFAULT_PITCH, "Arial"));
+    zx::GdiObject<HFONT> font(CreateFontA(15, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                                          OUT_DEFAULT_PRECIS, CLIP_CHARACTER_PRECIS,
+                                          DEFAULT_QUALITY, DEFAULT_PITCH, "Arial"));
     zx::Selection selectedFont(dc, font ? static_cast<HGDIOBJ>(font.get())
                                         : GetStockObject(SYSTEM_FONT));
     TEXTMETRICA metrics{};

@@ -27,10 +27,10 @@ constexpr zx::PropertySpec kProperties[] = {
 };
 
 constexpr zx::SavedField kSaved[] = {
-    {FieldType::Integer, FIELD(digitsLeft)},      {FieldType::Integer, FIELD(digitsRight)},
-    {FieldType::Color, FIELD(foreColorLeft)},     {FieldType::Color, FIELD(foreColorRight)},
-    {FieldType::Color, FIELD(backColorLeft)},     {FieldType::Color, FIELD(backColorRight)},
-    {FieldType::Color, FIELD(divideColorLeft)},   {FieldType::Color, FIELD(divideColorRight)},
+    {FieldType::Integer, FIELD(digitsLeft)},    {FieldType::Integer, FIELD(digitsRight)},
+    {FieldType::Color, FIELD(foreColorLeft)},   {FieldType::Color, FIELD(foreColorRight)},
+    {FieldType::Color, FIELD(backColorLeft)},   {FieldType::Color, FIELD(backColorRight)},
+    {FieldType::Color, FIELD(divideColorLeft)}, {FieldType::Color, FIELD(divideColorRight)},
     {FieldType::Float, FIELD(value)},
 };
 
@@ -49,8 +49,12 @@ constexpr zx::DialogControl kDialog[] = {
 #undef FIELD
 
 // The counter defines no commands of its own; two names answer fixed result codes.
-zx::Result fourArgs(zx::CommandCall&) { return zx::kTooFewArguments4; }
-zx::Result badParam(zx::CommandCall&) { return zx::kResourceNotFound; }
+zx::Result fourArgs(zx::CommandCall&) {
+    return zx::kTooFewArguments4;
+}
+zx::Result badParam(zx::CommandCall&) {
+    return zx::kResourceNotFound;
+}
 
 constexpr zx::CommandSpec kCommands[] = {
     {"FourArgs", 0, fourArgs},

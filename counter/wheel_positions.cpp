@@ -38,8 +38,8 @@ FormattedValue format(double value) {
     FormattedValue out{};
     // The magnitude only: the sign is never shown, and leaving it out keeps it from being
     // read as a digit when there are more integer wheels than digits.
-    const int written =
-        std::snprintf(out.text, sizeof out.text, "%030.10f", static_cast<double>(std::fabs(narrowed)));
+    const int written = std::snprintf(out.text, sizeof out.text, "%030.10f",
+                                      static_cast<double>(std::fabs(narrowed)));
     out.length = written < 0 ? 0 : (written < kTextCapacity ? written : kTextCapacity - 1);
     const char* point = static_cast<const char*>(std::memchr(out.text, '.', out.length));
     out.point = point ? static_cast<int>(point - out.text) : out.length;
@@ -84,7 +84,8 @@ WheelGlyphs wheelGlyphs(float position, int height) {
     // Each glyph with the digit before and after it, so a wheel past 9 shows 0 coming in.
     static constexpr char kStrip[] = "9012345678901";
     const int digit = static_cast<int>(position + 0.5f);
-    const int offset = static_cast<int>(static_cast<float>(height) * (position - static_cast<float>(digit)));
+    const int offset =
+        static_cast<int>(static_cast<float>(height) * (position - static_cast<float>(digit)));
     int i = digit % 10;
     if (i < 0) {
         i += 10;

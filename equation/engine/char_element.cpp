@@ -35,7 +35,9 @@ EquationElement* CharElement::TermStart() {
     return this;
 }
 
-double CharElement::Distance(Point p) const { return EquationElement::Distance(p); }
+double CharElement::Distance(Point p) const {
+    return EquationElement::Distance(p);
+}
 
 HoleElement::HoleElement(EquationElement* deleted) : CharElement('?', kHoleKind) {
     if (deleted == nullptr || deleted->attachments == nullptr) {
@@ -87,7 +89,9 @@ ArgumentNameElement* ArgumentNameElement::Convert(EquationElement* e) {
     return a;
 }
 
-ArgumentNameElement::~ArgumentNameElement() { DestroyChain(arguments_); }
+ArgumentNameElement::~ArgumentNameElement() {
+    DestroyChain(arguments_);
+}
 
 EquationElement* ArgumentNameElement::Clone() const {
     auto* copy = new ArgumentNameElement(tag);

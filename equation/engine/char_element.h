@@ -22,8 +22,8 @@ public:
     void Measure(double& height, Point& maxCorner, Point& minCorner, Point& pen) override;
     EquationElement* TermStart() override;
     double Distance(Point p) const override;
-    void Compile(ExprNode* after) override;        // body in compile_*.cpp
-    void CollectNames(NameList& names) override;   // body in compile_*.cpp
+    void Compile(ExprNode* after) override;      // body in compile_*.cpp
+    void CollectNames(NameList& names) override; // body in compile_*.cpp
     Point EndPoint() const override { return afterAttachments; }
 
     // Pen position after the glyph and both attachment chains.

@@ -7,9 +7,7 @@
 namespace zx::equation {
 
 void EquationElement::Compile(ExprNode* after) {
-    if (next() != nullptr) {
-        next()->Compile(after);
-    }
+    CompileNext(*this, after);
 }
 
 EnclosureFunction* Enclosure::MakeNode() const {

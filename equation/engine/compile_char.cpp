@@ -60,18 +60,14 @@ void CharElement::Compile(ExprNode* after) {
         }
     } else {
         ExprNode* place = PrepareImplicitProduct(after, false);
-        std::string key;
-        VariableName(key);
-        auto* variable = AppendOperand(place, new VariableNode(key));
+        auto* variable = AppendOperand(place, new VariableNode(CompiledVariableKey(*this)));
         auto* sup = upper();
         if (sup != nullptr && sup->IsGroup() && !static_cast<GroupElement*>(sup)->IsEmpty()) {
             variable->SetExponent(CompileSubexpression(*sup));
         }
         last = variable;
     }
-    if (next() != nullptr) {
-        next()->Compile(last);
-    }
+    CompileNext(*this, last);
 }
 
 } // namespace zx::equation

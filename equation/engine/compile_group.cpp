@@ -12,9 +12,7 @@ void GroupElement::Compile(ExprNode* after) {
     }
     if (evaluated == 0) {
         // Square brackets are shown but take no part in the value.
-        if (next() != nullptr) {
-            next()->Compile(after);
-        }
+        CompileNext(*this, after);
         return;
     }
     ExprNode* place = PrepareImplicitProduct(after, true);
@@ -26,9 +24,7 @@ void GroupElement::Compile(ExprNode* after) {
     if (FirstChild() != nullptr) {
         FirstChild()->Compile(group->Head());
     }
-    if (next() != nullptr) {
-        next()->Compile(group);
-    }
+    CompileNext(*this, group);
 }
 
 void FunctionElement::Compile(ExprNode* after) {
@@ -41,9 +37,7 @@ void FunctionElement::Compile(ExprNode* after) {
     // The next operand (normally the parenthesised argument) takes the function; an unknown
     // name leaves the slot empty.
     SetPendingFunction(std::move(function));
-    if (next() != nullptr) {
-        next()->Compile(after);
-    }
+    CompileNext(*this, after);
 }
 
 } // namespace zx::equation

@@ -42,9 +42,7 @@ void DigitElement::Compile(ExprNode* after) {
     if (HasContents(last->upper())) {
         number->SetExponent(CompileSubexpression(*last->upper()));
     }
-    if (last->next() != nullptr) {
-        last->next()->Compile(number);
-    }
+    CompileNext(*last, number);
 }
 
 void FractionElement::Compile(ExprNode* after) {
@@ -55,9 +53,7 @@ void FractionElement::Compile(ExprNode* after) {
     auto* division = AppendOperand(place, new DivisionNode());
     division->SetNumerator(CompilePart(upper()));
     division->SetDenominator(CompilePart(lower()));
-    if (next() != nullptr) {
-        next()->Compile(division);
-    }
+    CompileNext(*this, division);
 }
 
 } // namespace zx::equation

@@ -63,7 +63,10 @@ void SetDefinitionTexts(EquationContext& ctx, const std::vector<std::string>& na
                 }
             }
         }
-        ReadInto(*line, texts[i]);
+        // The text goes in from the line's first element on.
+        EquationReader reader;
+        reader.SetCurrent(line->FirstChild());
+        reader.FeedString(texts[i]);
         line->boxValid = 0;
     }
 }

@@ -31,7 +31,9 @@ EquationElement::~EquationElement() {
     }
 }
 
-EquationElement* EquationElement::Clone() const { return nullptr; }
+EquationElement* EquationElement::Clone() const {
+    return nullptr;
+}
 
 void EquationElement::CopyBaseInto(EquationElement& clone) const {
     clone.kind = kind;
@@ -73,9 +75,13 @@ void EquationElement::Collect(ElementList& list) {
 
 void EquationElement::SetFirstChild(EquationElement*) {}
 
-EquationElement* EquationElement::FirstChild() const { return nullptr; }
+EquationElement* EquationElement::FirstChild() const {
+    return nullptr;
+}
 
-void EquationElement::Destroy() { delete this; }
+void EquationElement::Destroy() {
+    delete this;
+}
 
 void EquationElement::VariableName(std::string& text) const {
     const EquationElement* left = prev();
@@ -102,7 +108,9 @@ void EquationElement::VariableName(std::string& text) const {
     }
 }
 
-EquationElement* EquationElement::TermStart() { return this; }
+EquationElement* EquationElement::TermStart() {
+    return this;
+}
 
 double EquationElement::Distance(Point p) const {
     const double lift = static_cast<double>(height / 2);
@@ -195,7 +203,9 @@ bool IsOperatorTag(char c) {
     }
 }
 
-bool IsRelationTag(char c) { return c == '<' || c == '=' || c == '>'; }
+bool IsRelationTag(char c) {
+    return c == '<' || c == '=' || c == '>';
+}
 
 bool PrevIsOwner(const EquationElement& g) {
     const EquationElement* p = g.prev();

@@ -117,7 +117,8 @@ public:
     virtual EquationElement* FirstChild() const;
     virtual void Destroy();
     // Appends the key by which this element is known as a variable: "$" after a delta, the tag
-    // ("{S" tag "}" for a Symbol-font letter), "&" and the subscript's text form, "~" for an accent.
+    // ("{S" tag "}" for a Symbol-font letter), "&" and the subscript's text form, "~" for an
+    // accent.
     virtual void VariableName(std::string& text) const;
     // Leftmost element of the term that ends here (the fraction key's numerator).
     virtual EquationElement* TermStart();
@@ -239,8 +240,7 @@ void Unlink(EquationElement* e);
 // lower) of a clone that points to an element of the range is re-pointed to that element's clone;
 // every link that points outside the range is cleared, so the clones share nothing with the
 // originals.
-void CloneRun(const ElementList& source, std::size_t first, std::size_t count,
-              ElementList& clones);
+void CloneRun(const ElementList& source, std::size_t first, std::size_t count, ElementList& clones);
 // Deep copy of e with its contents and attachments (not its right neighbours); prev and next null.
 EquationElement* CloneSubtree(EquationElement* e);
 

@@ -85,8 +85,8 @@ public:
     EquationElement* caret = nullptr;
     EquationElement* selectionAnchor = nullptr; // only inside Delete
     ElementList lineElements;
-    ElementList clipboard;                   // the contents of clipboardRoot, pre-order
-    GroupElement* clipboardRoot = nullptr;   // owned
+    ElementList clipboard;                 // the contents of clipboardRoot, pre-order
+    GroupElement* clipboardRoot = nullptr; // owned
     std::int32_t resultsShown = 0;
     std::int32_t blink = 0;
     PaneRect rect;

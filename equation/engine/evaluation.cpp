@@ -56,16 +56,14 @@ bool IsBareValue(GroupNode& root) {
 
 int DefinitionIndex(const VariableState& state, const std::string& name) {
     auto it = std::find(state.definedNames.begin(), state.definedNames.end(), name);
-    return it == state.definedNames.end() ? -1
-                                          : static_cast<int>(it - state.definedNames.begin());
+    return it == state.definedNames.end() ? -1 : static_cast<int>(it - state.definedNames.begin());
 }
 
 } // namespace
 
 bool IsValidResult(double x) {
     int32_t status = Module().evalStatus;
-    return (status == kStatusOk || status == kStatusBareNumber) && x > kNoValue &&
-           std::isfinite(x);
+    return (status == kStatusOk || status == kStatusBareNumber) && x > kNoValue && std::isfinite(x);
 }
 
 std::size_t ResolveDefinitions(EquationContext& ctx) {
@@ -121,8 +119,10 @@ double EvaluateEquation(EquationContext& ctx, GroupElement* equation) {
     ElementList elements;
     equation->FirstChild()->Collect(elements);
     std::size_t n = elements.Count();
+    const EquationElement* stop = nullptr;
     if (IsRelationTag(elements[n - 1]->tag)) {
         --n; // a trailing relation is ignored: "y=" evaluates y
+        stop = elements[n];
     }
     // The last relation sign wins, wherever it stands in the tree.
     std::size_t start = 0;
@@ -136,15 +136,10 @@ double EvaluateEquation(EquationContext& ctx, GroupElement* equation) {
         return kNoValue;
     }
 
+    // The right-hand side is compiled where it stands, bounded as if it had been cut out of
+    // the tree (no copy of the elements is made for each evaluation).
     NodeTree tree;
-    {
-        // Compile a detached copy of the right-hand side: links out of the range are cut, so
-        // the compile cannot run on into the relation or the left side.
-        ElementList clones;
-        CloneRun(elements, start, n - start, clones);
-        CompileInto(tree.root(), clones[0]);
-        clones.DestroyAll();
-    }
+    CompileRange(tree.root(), elements[start], stop);
 
     VariableTable& table = ctx.variableTable;
     TableInUse inUse(table);

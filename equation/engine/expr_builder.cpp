@@ -20,7 +20,9 @@ void SetPendingFunction(std::unique_ptr<MathFunction> function) {
     pending = function.release();
 }
 
-void DropPendingFunction() { SetPendingFunction(nullptr); }
+void DropPendingFunction() {
+    SetPendingFunction(nullptr);
+}
 
 OperatorNode* AppendOperator(ExprNode* after, char op) {
     auto* node = new OperatorNode(op);
@@ -68,6 +70,35 @@ void CompileInto(GroupNode& root, EquationElement* first) {
         first->Compile(root.Head());
     }
     DropPendingFunction();
+}
+
+void CompileRange(GroupNode& root, EquationElement* start, const EquationElement* stop) {
+    ModuleState& module = Module();
+    module.compileStart = start;
+    module.compileStop = stop;
+    CompileInto(root, start);
+    module.compileStart = nullptr;
+    module.compileStop = nullptr;
+}
+
+void CompileNext(const EquationElement& e, ExprNode* last) {
+    EquationElement* n = e.next();
+    if (n != nullptr && n != Module().compileStop) {
+        n->Compile(last);
+    }
+}
+
+std::string CompiledVariableKey(const EquationElement& e) {
+    std::string key;
+    e.VariableName(key);
+    // A delta left of the compiled range is not part of it: the key starts without "$".
+    if (&e == Module().compileStart && !key.empty() && key[0] == '$') {
+        const EquationElement* left = e.prev();
+        if (left != nullptr && left->kind == kDeltaKind && left->next() == &e) {
+            key.erase(0, 1);
+        }
+    }
+    return key;
 }
 
 GroupNode* CompileSubexpression(EquationElement& group) {

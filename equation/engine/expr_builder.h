@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "expr_kinds.h"
 
@@ -45,6 +46,17 @@ GroupNode* CompileSubexpression(EquationElement& group);
 
 // Compiles a chain starting at first into root's head and drops a leftover pending function.
 void CompileInto(GroupNode& root, EquationElement* first);
+
+// Compiles the right-hand side of an equation in place: from start on, never entering stop
+// (null: no stop). The nodes come out as if the range had been cut out of the tree: nothing
+// beyond it is reached, and start does not see a delta standing left of the range.
+void CompileRange(GroupNode& root, EquationElement* start, const EquationElement* stop);
+
+// Continues compiling with e's right neighbour, unless the chain ends or reaches the stop.
+void CompileNext(const EquationElement& e, ExprNode* last);
+
+// The variable key of e as the compile sees it (see CompileRange).
+std::string CompiledVariableKey(const EquationElement& e);
 
 // The enclosure function for a group's enclosure code ('s' is the square root).
 EnclosureFunction EnclosureFunctionFor(char enclosureCode);

@@ -59,7 +59,9 @@ void GroupNode::CollectNodes(NodeList& list) {
     }
 }
 
-void GroupNode::SetExponent(GroupNode* exponent) { Replace(exponent_, exponent); }
+void GroupNode::SetExponent(GroupNode* exponent) {
+    Replace(exponent_, exponent);
+}
 
 void GroupNode::AdoptChain(ExprNode* node) {
     if (node->prev_ != nullptr) {
@@ -99,7 +101,9 @@ void VariableNode::CollectNodes(NodeList& list) {
     }
 }
 
-void VariableNode::SetExponent(GroupNode* exponent) { Replace(exponent_, exponent); }
+void VariableNode::SetExponent(GroupNode* exponent) {
+    Replace(exponent_, exponent);
+}
 
 // --- NumberNode ---
 
@@ -142,7 +146,9 @@ void NumberNode::CollectNodes(NodeList& list) {
     }
 }
 
-void NumberNode::SetExponent(GroupNode* exponent) { Replace(exponent_, exponent); }
+void NumberNode::SetExponent(GroupNode* exponent) {
+    Replace(exponent_, exponent);
+}
 
 // --- OperatorNode ---
 
@@ -206,8 +212,12 @@ void DivisionNode::CollectNodes(NodeList& list) {
     }
 }
 
-void DivisionNode::SetNumerator(GroupNode* group) { Replace(numerator_, group); }
+void DivisionNode::SetNumerator(GroupNode* group) {
+    Replace(numerator_, group);
+}
 
-void DivisionNode::SetDenominator(GroupNode* group) { Replace(denominator_, group); }
+void DivisionNode::SetDenominator(GroupNode* group) {
+    Replace(denominator_, group);
+}
 
 } // namespace zx::equation

@@ -14,7 +14,7 @@ public:
     void Draw(DrawSurface& dc, Point& pen) override;
     EquationElement* Clone() const override;
     void Measure(double& height, Point& maxCorner, Point& minCorner, Point& pen) override;
-    void Compile(ExprNode* after) override; // body in compile_*.cpp
+    void Compile(ExprNode* after) override;           // body in compile_*.cpp
     void WriteText(std::string& text) const override; // "{" name "}"
 
     const std::string& name() const { return name_; }

@@ -44,7 +44,9 @@ EquationElement* GroupElement::Clone() const {
     return copy;
 }
 
-void GroupElement::Collect(ElementList& list) { EquationElement::Collect(list); }
+void GroupElement::Collect(ElementList& list) {
+    EquationElement::Collect(list);
+}
 
 double GroupElement::Distance(Point p) const {
     if (enclosure_->code() != 0 && prev() != nullptr) {
@@ -53,9 +55,13 @@ double GroupElement::Distance(Point p) const {
     return 1e30;
 }
 
-void GroupElement::SetResultText(const std::string& text) { resultText_->SetText(text); }
+void GroupElement::SetResultText(const std::string& text) {
+    resultText_->SetText(text);
+}
 
-bool GroupElement::IsEmpty() const { return firstChild_ == nullptr || firstChild_->next() == nullptr; }
+bool GroupElement::IsEmpty() const {
+    return firstChild_ == nullptr || firstChild_->next() == nullptr;
+}
 
 EquationElement* GroupElement::LastChild() const {
     EquationElement* e = firstChild_;
@@ -65,9 +71,15 @@ EquationElement* GroupElement::LastChild() const {
     return e;
 }
 
-GroupElement* MakeParenthesesGroup() { return new GroupElement(new Enclosure('('), 1); }
-GroupElement* MakeSquareRootGroup() { return new GroupElement(new Enclosure('s'), 1); }
-GroupElement* MakeSquareBracketsGroup() { return new GroupElement(new Enclosure('['), 0); }
+GroupElement* MakeParenthesesGroup() {
+    return new GroupElement(new Enclosure('('), 1);
+}
+GroupElement* MakeSquareRootGroup() {
+    return new GroupElement(new Enclosure('s'), 1);
+}
+GroupElement* MakeSquareBracketsGroup() {
+    return new GroupElement(new Enclosure('['), 0);
+}
 
 PaneEnclosure* PaneOf(GroupElement& group) {
     if (group.enclosureCode() != '{') {

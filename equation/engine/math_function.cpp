@@ -8,7 +8,9 @@
 
 namespace zx::equation {
 
-MathFunction::~MathFunction() { DestroyNodeTree(exponent_); }
+MathFunction::~MathFunction() {
+    DestroyNodeTree(exponent_);
+}
 
 void MathFunction::SetExponent(GroupNode* exponent) {
     if (exponent_ != exponent) {
@@ -30,9 +32,13 @@ double MathFunction::Call(double x) {
     return r;
 }
 
-double ToRadians(double x) { return Module().angleMode == kAngleDegrees ? x * 0.017453293 : x; }
+double ToRadians(double x) {
+    return Module().angleMode == kAngleDegrees ? x * 0.017453293 : x;
+}
 
-double ToDegrees(double x) { return Module().angleMode == kAngleDegrees ? x * 57.29578 : x; }
+double ToDegrees(double x) {
+    return Module().angleMode == kAngleDegrees ? x * 57.29578 : x;
+}
 
 std::unique_ptr<MathFunction> MakeMathFunction(std::string_view name) {
     if (name == "sin") {

@@ -24,6 +24,8 @@ MessageSink& CurrentMessageSink() {
     return sink != nullptr ? *sink : DefaultMessageRecorder();
 }
 
-void ConnectMessageSink(MessageSink* sink) { Module().messageSink = sink; }
+void ConnectMessageSink(MessageSink* sink) {
+    Module().messageSink = sink;
+}
 
 } // namespace zx::equation

@@ -7,6 +7,7 @@
 
 namespace zx::equation {
 
+class EquationElement;
 class MathFunction;
 class MessageSink;
 class VariableTable;
@@ -34,6 +35,10 @@ struct ModuleState {
     int32_t angleMode = kAngleDegrees; // degrees until a member says otherwise
     // A function whose operand has not been compiled yet; owned while it waits here.
     MathFunction* pendingFunction = nullptr;
+    // The part of an equation being compiled in place: compiling starts at compileStart and
+    // never runs on into compileStop (a trailing relation sign). Null outside such a compile.
+    const EquationElement* compileStart = nullptr;
+    const EquationElement* compileStop = nullptr;
     // The table that variable nodes read while an evaluation runs; null otherwise.
     const VariableTable* variables = nullptr;
     // Where "Improper Equation" goes; null means the default recorder.

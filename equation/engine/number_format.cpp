@@ -14,7 +14,8 @@ std::string FormatResult(double value) {
     // "%.5g" without the locale's say in the decimal point: five significant digits, trailing
     // zeros dropped, the exponent form below 1e-4 and from 1e5 on.
     char buffer[48];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 5);
+    auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 5);
     if (result.ec != std::errc()) {
         return {};
     }

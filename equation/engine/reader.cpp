@@ -128,7 +128,8 @@ void EquationReader::FeedCode(char c) {
     case '^':
     case '&': {
         const bool upperGroup = c == '^';
-        const bool exists = upperGroup ? current_->upper() != nullptr : current_->lower() != nullptr;
+        const bool exists =
+            upperGroup ? current_->upper() != nullptr : current_->lower() != nullptr;
         if (!exists && (!CanCarryAttachments(*current_) || !HasRoom(2))) {
             return;
         }
@@ -147,7 +148,7 @@ void EquationReader::FeedCode(char c) {
     case '(':
     case '%':
     case '[': {
-        GroupElement* group = c == '(' ? MakeParenthesesGroup()
+        GroupElement* group = c == '('   ? MakeParenthesesGroup()
                               : c == '%' ? MakeSquareRootGroup()
                                          : MakeSquareBracketsGroup();
         EquationElement* before = current_;

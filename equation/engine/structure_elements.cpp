@@ -68,6 +68,8 @@ EquationElement* DigitElement::TermStart() {
     return e;
 }
 
-double DigitElement::Distance(Point p) const { return EquationElement::Distance(p); }
+double DigitElement::Distance(Point p) const {
+    return EquationElement::Distance(p);
+}
 
 } // namespace zx::equation

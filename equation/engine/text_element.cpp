@@ -16,7 +16,9 @@ EquationElement* TextElement::Clone() const {
     return copy;
 }
 
-FixedTextElement::FixedTextElement(const std::string& text) { FixedTextElement::SetText(text); }
+FixedTextElement::FixedTextElement(const std::string& text) {
+    FixedTextElement::SetText(text);
+}
 
 EquationElement* FixedTextElement::Clone() const {
     auto* copy = new FixedTextElement(text_);

@@ -15,7 +15,9 @@ ActorRecord& recordOf(SpriteActorInterface* self) {
     return *static_cast<ActorRecord*>(reinterpret_cast<InterfaceObject*>(self)->owner);
 }
 
-Result ZX_CALL noProperty(SpriteActorInterface*, Symbol, HostValue*) { return kUnknownProperty; }
+Result ZX_CALL noProperty(SpriteActorInterface*, Symbol, HostValue*) {
+    return kUnknownProperty;
+}
 Result ZX_CALL noPropertySet(SpriteActorInterface*, Symbol, const HostValue*) {
     return kUnknownProperty;
 }

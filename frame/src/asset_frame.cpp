@@ -10,7 +10,9 @@
 namespace zx {
 namespace {
 
-AssetRecord& recordOf(AssetInterface* self) { return *assetOf(self); }
+AssetRecord& recordOf(AssetInterface* self) {
+    return *assetOf(self);
+}
 
 Result ZX_CALL setMemberHost(AssetInterface* self, MemberHost* host) {
     if (!thisKind().asset.keepsMemberHost) {
@@ -24,16 +26,24 @@ Result ZX_CALL setMemberHost(AssetInterface* self, MemberHost* host) {
     return kOk;
 }
 
-Result ZX_CALL twoArguments(AssetInterface*, intptr_t, intptr_t) { return kOk; }
-Result ZX_CALL noOperation(AssetInterface*) { return kOk; }
+Result ZX_CALL twoArguments(AssetInterface*, intptr_t, intptr_t) {
+    return kOk;
+}
+Result ZX_CALL noOperation(AssetInterface*) {
+    return kOk;
+}
 Result ZX_CALL writesZero(AssetInterface*, int32_t* out) {
     if (out != nullptr) {
         *out = 0;
     }
     return kOk;
 }
-Result ZX_CALL notSupported(AssetInterface*) { return kNotSupported; }
-Result ZX_CALL oneArgument(AssetInterface*, intptr_t) { return kOk; }
+Result ZX_CALL notSupported(AssetInterface*) {
+    return kNotSupported;
+}
+Result ZX_CALL oneArgument(AssetInterface*, intptr_t) {
+    return kOk;
+}
 
 Result ZX_CALL getDefaultRect(AssetInterface* self, HostRect* out) {
     const AssetKind& kind = thisKind().asset;
@@ -49,9 +59,9 @@ Result ZX_CALL newSpriteActor(AssetInterface* self, SpriteActorInterface** out) 
     AssetRecord& asset = recordOf(self);
     HostCallback* callback = hostCallback(asset.header);
     SpriteActorInterface* actor = nullptr;
-    const Result result = callback->ops->createInstance(callback, &thisKind().actorClass,
-                                                        &kSpriteActorInterfaceId,
-                                                        reinterpret_cast<void**>(&actor));
+    const Result result =
+        callback->ops->createInstance(callback, &thisKind().actorClass, &kSpriteActorInterfaceId,
+                                      reinterpret_cast<void**>(&actor));
     if (result != kOk) {
         return result;
     }
@@ -100,7 +110,9 @@ const AssetOps kAssetOps = {
     notSupported,              // 28
 };
 
-Result ZX_CALL auxSlot3(AssetAuxInterface*, intptr_t) { return kOk; }
+Result ZX_CALL auxSlot3(AssetAuxInterface*, intptr_t) {
+    return kOk;
+}
 
 const AssetAuxOps kAssetAuxOps = {
     typedQueryInterface<AssetAuxInterface>,

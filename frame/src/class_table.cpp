@@ -20,21 +20,32 @@ struct ClassRow {
     int interfaceCount;
 };
 
-uint32_t registrarSize() { return sizeof(InstanceHeader); }
+uint32_t registrarSize() {
+    return sizeof(InstanceHeader);
+}
 
 } // namespace
 
 Result walkClassTable(const Guid* filter, ClassVisitor& visitor) {
     const Kind& kind = thisKind();
     const ClassRow rows[] = {
-        {&kind.registrarClass, registrarSize, registrarConstruct, registrarDestruct,
+        {&kind.registrarClass,
+         registrarSize,
+         registrarConstruct,
+         registrarDestruct,
          {{&kRegistrarInterfaceId, createRegistrarInterface}},
          1},
-        {&kind.assetClass, assetInstanceSize, assetConstruct, assetDestruct,
+        {&kind.assetClass,
+         assetInstanceSize,
+         assetConstruct,
+         assetDestruct,
          {{&kAssetAuxInterfaceId, createAssetAuxInterface},
           {&kAssetInterfaceId, createAssetInterface}},
          2},
-        {&kind.actorClass, actorInstanceSize, actorConstruct, actorDestruct,
+        {&kind.actorClass,
+         actorInstanceSize,
+         actorConstruct,
+         actorDestruct,
          {{&kSpriteActorInterfaceId, createActorInterface}},
          1},
     };
@@ -53,8 +64,8 @@ Result walkClassTable(const Guid* filter, ClassVisitor& visitor) {
             if (entry.iid == &kAssetAuxInterfaceId && !kind.hasAssetAux) {
                 continue;
             }
-            result = visitor.visitInterface(
-                {*row.clsid, kind.version, *entry.iid, 1, entry.create});
+            result =
+                visitor.visitInterface({*row.clsid, kind.version, *entry.iid, 1, entry.create});
             if (result != kOk) {
                 return result;
             }

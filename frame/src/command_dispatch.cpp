@@ -13,8 +13,7 @@ Result ZX_CALL assetCallFunction(AssetInterface* self, Symbol command, int32_t a
     }
     for (const CommandSpec& spec : thisKind().asset.commands) {
         Symbol name = 0;
-        if (utilities->ops->stringToSymbol(utilities, spec.name, &name) != kOk ||
-            name != command) {
+        if (utilities->ops->stringToSymbol(utilities, spec.name, &name) != kOk || name != command) {
             continue;
         }
         if (argc < spec.minArguments) {

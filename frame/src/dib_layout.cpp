@@ -43,7 +43,8 @@ DibLayout dibLayout(const void* dib) {
     layout.pixelOffset = kHeaderSize + 4ull * layout.colorCount;
     const int64_t width = layout.width;
     const int64_t height = layout.height < 0 ? -static_cast<int64_t>(layout.height) : layout.height;
-    layout.rowBytes = static_cast<uint64_t>((static_cast<int64_t>(layout.bitCount) * width + 31) / 32 * 4);
+    layout.rowBytes =
+        static_cast<uint64_t>((static_cast<int64_t>(layout.bitCount) * width + 31) / 32 * 4);
     layout.totalBytes = layout.pixelOffset + layout.rowBytes * static_cast<uint64_t>(height);
     return layout;
 }

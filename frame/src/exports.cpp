@@ -101,7 +101,9 @@ ZX_EXPORT Result ZX_CALL DllGetInterface(void* instance, const Guid* clsid, cons
     return finder.create(instance, out);
 }
 
-ZX_EXPORT Result ZX_CALL DllGetClassObject(void*, void*, void*) { return kNoSuchClass; }
+ZX_EXPORT Result ZX_CALL DllGetClassObject(void*, void*, void*) {
+    return kNoSuchClass;
+}
 
 ZX_EXPORT Result ZX_CALL DllCanUnloadNow() {
     return liveObjectCount() != 0 ? kObjectsAlive : kOk;

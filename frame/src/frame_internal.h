@@ -78,7 +78,6 @@ Result ZX_CALL assetSaveProps(AssetInterface* self, MediaStream* stream);
 Result ZX_CALL assetLoadProps(AssetInterface* self, MediaStream* stream);
 Result ZX_CALL assetGetSavedSize(AssetInterface* self, int32_t* bytes);
 Result ZX_CALL assetShowPropertiesDialog(AssetInterface* self);
-Result ZX_CALL assetDrawThumbnail(AssetInterface* self, DrawContext* context,
-                                  const HostRect* rect);
+Result ZX_CALL assetDrawThumbnail(AssetInterface* self, DrawContext* context, const HostRect* rect);
 
 } // namespace zx

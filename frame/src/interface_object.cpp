@@ -11,12 +11,18 @@ int32_t gLiveObjects = 0;
 InstanceOps* ownerOps(void* owner) {
     return static_cast<InstanceOps*>(static_cast<InstanceHeader*>(owner)->words[kHeaderOps]);
 }
-void addRefOwner(void* owner) { ownerOps(owner)->addRef(owner); }
-void releaseOwner(void* owner) { ownerOps(owner)->release(owner); }
+void addRefOwner(void* owner) {
+    ownerOps(owner)->addRef(owner);
+}
+void releaseOwner(void* owner) {
+    ownerOps(owner)->release(owner);
+}
 
 } // namespace
 
-int32_t liveObjectCount() { return gLiveObjects; }
+int32_t liveObjectCount() {
+    return gLiveObjects;
+}
 
 Result createInterface(void* instance, const void* ops, void** out) {
     auto* header = static_cast<InstanceHeader*>(instance);

@@ -13,13 +13,17 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD, LPVOID) {
     return TRUE;
 }
 
-HMODULE zx::moduleHandle() { return gModule; }
+HMODULE zx::moduleHandle() {
+    return gModule;
+}
 
 #else
 
 // Defined by the source that embeds the deliverable's resources.
 HMODULE zxModuleHandle();
 
-HMODULE zx::moduleHandle() { return zxModuleHandle(); }
+HMODULE zx::moduleHandle() {
+    return zxModuleHandle();
+}
 
 #endif

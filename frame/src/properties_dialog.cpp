@@ -21,7 +21,9 @@ int32_t readInt32(const char* field) {
     std::memcpy(&v, field, sizeof v);
     return v;
 }
-void writeInt32(char* field, int32_t v) { std::memcpy(field, &v, sizeof v); }
+void writeInt32(char* field, int32_t v) {
+    std::memcpy(field, &v, sizeof v);
+}
 
 void fillControls(HWND dialog, AssetRecord& asset) {
     char* block = static_cast<char*>(propertyBlock(asset));
@@ -62,7 +64,8 @@ void storeControls(HWND dialog, AssetRecord& asset) {
         char* field = block + control.offset;
         switch (control.type) {
         case ControlType::Integer:
-            writeInt32(field, static_cast<int32_t>(GetDlgItemInt(dialog, control.id, nullptr, TRUE)));
+            writeInt32(field,
+                       static_cast<int32_t>(GetDlgItemInt(dialog, control.id, nullptr, TRUE)));
             break;
         case ControlType::Color: {
             // Each component keeps its low 8 bits: 300 is stored as 44.
@@ -71,7 +74,8 @@ void storeControls(HWND dialog, AssetRecord& asset) {
                 static_cast<int32_t>(GetDlgItemInt(dialog, control.id + 1, nullptr, TRUE));
             const auto blue =
                 static_cast<int32_t>(GetDlgItemInt(dialog, control.id + 2, nullptr, TRUE));
-            writeInt32(field, static_cast<int32_t>(packColor(red & 0xFF, green & 0xFF, blue & 0xFF)));
+            writeInt32(field,
+                       static_cast<int32_t>(packColor(red & 0xFF, green & 0xFF, blue & 0xFF)));
             break;
         }
         case ControlType::Float: {

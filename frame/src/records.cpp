@@ -5,13 +5,19 @@
 namespace zx {
 namespace {
 
-constexpr uint32_t alignUp(uint32_t n) { return (n + 7u) & ~7u; }
+constexpr uint32_t alignUp(uint32_t n) {
+    return (n + 7u) & ~7u;
+}
 
 uint32_t symbolBytes() {
     return static_cast<uint32_t>(thisKind().asset.properties.size() * sizeof(Symbol));
 }
-uint32_t assetBlockOffset() { return alignUp(sizeof(AssetRecord) + symbolBytes()); }
-uint32_t actorStateOffset() { return alignUp(sizeof(ActorRecord) + symbolBytes()); }
+uint32_t assetBlockOffset() {
+    return alignUp(sizeof(AssetRecord) + symbolBytes());
+}
+uint32_t actorStateOffset() {
+    return alignUp(sizeof(ActorRecord) + symbolBytes());
+}
 
 } // namespace
 
@@ -22,8 +28,12 @@ HostAllocator* hostAllocator(const InstanceHeader& header) {
     return static_cast<HostAllocator*>(header.words[kHeaderAllocator]);
 }
 
-uint32_t assetInstanceSize() { return assetBlockOffset() + alignUp(thisKind().asset.blockSize); }
-uint32_t actorInstanceSize() { return actorStateOffset() + alignUp(thisKind().actor.stateSize); }
+uint32_t assetInstanceSize() {
+    return assetBlockOffset() + alignUp(thisKind().asset.blockSize);
+}
+uint32_t actorInstanceSize() {
+    return actorStateOffset() + alignUp(thisKind().actor.stateSize);
+}
 
 Symbol* assetSymbols(AssetRecord& asset) {
     return reinterpret_cast<Symbol*>(reinterpret_cast<char*>(&asset) + sizeof(AssetRecord));
@@ -48,7 +58,9 @@ AssetRecord* assetOf(AssetInterface* asset) {
     return static_cast<AssetRecord*>(reinterpret_cast<InterfaceObject*>(asset)->owner);
 }
 
-AssetRecord* linkedAsset(ActorRecord& actor) { return assetOf(actor.asset); }
+AssetRecord* linkedAsset(ActorRecord& actor) {
+    return assetOf(actor.asset);
+}
 
 void lookUpPropertySymbols(HostUtilities* utilities, Symbol* table) {
     const auto& properties = thisKind().asset.properties;

@@ -26,12 +26,9 @@ Result ZX_CALL registerKind(RegistrarInterface*, RegistryCache* cache, void* dic
         const char* key;
     };
     const Entry entries[] = {
-        {9, kind.symbol, 0, "symbolString"},
-        {9, kind.displayName, 0, "displayNameString"},
-        {9, "Zentrix", 0, "displayCategoryString"},
-        {3, &kActorType, 0, "actorType"},
-        {8, &kAssetCaps, 4, "assetCaps"},
-        {8, &kMyData, 4, "myData"},
+        {9, kind.symbol, 0, "symbolString"},        {9, kind.displayName, 0, "displayNameString"},
+        {9, "Zentrix", 0, "displayCategoryString"}, {3, &kActorType, 0, "actorType"},
+        {8, &kAssetCaps, 4, "assetCaps"},           {8, &kMyData, 4, "myData"},
     };
     const size_t count = kind.putsMyData ? 6 : 5;
     for (size_t i = 0; i < count; ++i) {
@@ -57,7 +54,11 @@ Result createRegistrarInterface(void* instance, void** out) {
     return createInterface(instance, &kRegistrarOps, out);
 }
 
-Result ZX_CALL registrarConstruct(void*) { return kOk; }
-Result ZX_CALL registrarDestruct(void*) { return kOk; }
+Result ZX_CALL registrarConstruct(void*) {
+    return kOk;
+}
+Result ZX_CALL registrarDestruct(void*) {
+    return kOk;
+}
 
 } // namespace zx

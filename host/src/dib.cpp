@@ -12,7 +12,9 @@ uint32_t u32(const uint8_t* p) {
     return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
            static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
 }
-uint16_t u16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
+uint16_t u16(const uint8_t* p) {
+    return static_cast<uint16_t>(p[0] | p[1] << 8);
+}
 void put32(uint8_t* p, uint32_t v) {
     for (int i = 0; i < 4; ++i)
         p[i] = static_cast<uint8_t>(v >> (8 * i));
@@ -105,7 +107,8 @@ std::optional<Picture> decodeDib(const void* header, const void* pixels) {
     for (int32_t y = 0; y < picture.height; ++y) {
         const int32_t sourceRow = layout->bottomUp ? picture.height - 1 - y : y;
         const uint8_t* row = rows + static_cast<uint64_t>(sourceRow) * layout->rowBytes;
-        uint32_t* out = picture.pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(picture.width);
+        uint32_t* out =
+            picture.pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(picture.width);
         for (int32_t x = 0; x < picture.width; ++x) {
             uint32_t color = 0;
             switch (layout->bitCount) {

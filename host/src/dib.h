@@ -15,7 +15,7 @@ struct DibLayout {
     bool bottomUp = true;
     int32_t bitCount = 0;
     uint32_t headerSize = 0;
-    uint32_t colors = 0;   // colour-table entries
+    uint32_t colors = 0; // colour-table entries
     uint64_t rowBytes = 0;
     uint64_t pixelBytes = 0;
     uint64_t pixelOffset() const { return headerSize + 4ull * colors; }

@@ -13,7 +13,9 @@ struct DrawContextObject {
     HDC dc = nullptr;
 };
 
-DrawContextObject* contextOf(zx::DrawContext* self) { return objectOf<DrawContextObject>(self); }
+DrawContextObject* contextOf(zx::DrawContext* self) {
+    return objectOf<DrawContextObject>(self);
+}
 
 zx::Result ZX_CALL getNativeInfo(zx::DrawContext* self, intptr_t* words) {
     if (!words)
@@ -90,7 +92,9 @@ const zx::DrawContextOps kDrawContextOps = {
     ZXHOST_UNKNOWN_THUNKS(zx::DrawContext), nullptr, nullptr, &getNativeInfo, nullptr, &drawPicture,
 };
 
-void destroyContext(HostObject* self) { delete reinterpret_cast<DrawContextObject*>(self); }
+void destroyContext(HostObject* self) {
+    delete reinterpret_cast<DrawContextObject*>(self);
+}
 
 } // namespace
 

@@ -14,7 +14,9 @@ struct Block {
     int32_t locks = 0;
 };
 
-HostImpl& hostOf(zx::HandleMemory* self) { return *objectOf<HostObject>(self)->host; }
+HostImpl& hostOf(zx::HandleMemory* self) {
+    return *objectOf<HostObject>(self)->host;
+}
 
 Block* blockOf(HostImpl& host, void* handle) {
     return handle && host.handles.count(handle) ? static_cast<Block*>(handle) : nullptr;
@@ -76,7 +78,9 @@ const zx::HandleMemoryOps kHandleMemoryOps = {
     &unlockHandle,
 };
 
-int32_t handleLockCount(void* handle) { return static_cast<Block*>(handle)->locks; }
+int32_t handleLockCount(void* handle) {
+    return static_cast<Block*>(handle)->locks;
+}
 void freeAllHandles(HostImpl& host) {
     for (void* handle : host.handles)
         delete static_cast<Block*>(handle);

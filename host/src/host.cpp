@@ -14,7 +14,8 @@ namespace zxhost {
 
 // ---------------------------------------------------------------- HostImpl
 
-HostImpl::HostImpl(Host& host, std::vector<std::string> dirs) : owner(host), pluginDirs(std::move(dirs)) {
+HostImpl::HostImpl(Host& host, std::vector<std::string> dirs)
+    : owner(host), pluginDirs(std::move(dirs)) {
     initServices();
     stage.reset(new Stage(this));
 }
@@ -121,7 +122,8 @@ std::vector<Sprite*> HostImpl::spritesOf(const Member& member) {
 
 // ---------------------------------------------------------------- Host
 
-Host::Host(std::vector<std::string> pluginDirs) : impl_(new HostImpl(*this, std::move(pluginDirs))) {}
+Host::Host(std::vector<std::string> pluginDirs)
+    : impl_(new HostImpl(*this, std::move(pluginDirs))) {}
 Host::~Host() = default;
 
 std::vector<std::string> Host::defaultPluginDirs(const std::string& programDir) {
@@ -141,9 +143,15 @@ std::vector<std::string> Host::defaultPluginDirs(const std::string& programDir) 
     return dirs;
 }
 
-void Host::loadPlugins() { impl_->scanPlugins(); }
-const std::vector<std::string>& Host::loadErrors() const { return impl_->loadErrors; }
-Module& Host::loadModule(const std::string& path) { return impl_->loadModule(path); }
+void Host::loadPlugins() {
+    impl_->scanPlugins();
+}
+const std::vector<std::string>& Host::loadErrors() const {
+    return impl_->loadErrors;
+}
+Module& Host::loadModule(const std::string& path) {
+    return impl_->loadModule(path);
+}
 
 std::vector<KindInfo> Host::kinds() {
     if (!impl_->pluginsScanned)
@@ -154,8 +162,12 @@ std::vector<KindInfo> Host::kinds() {
     return result;
 }
 
-Module* Host::findModule(const std::string& kind) { return impl_->moduleByKind(kind); }
-bool Host::unloadModule(Module& module) { return impl_->unloadModule(module); }
+Module* Host::findModule(const std::string& kind) {
+    return impl_->moduleByKind(kind);
+}
+bool Host::unloadModule(Module& module) {
+    return impl_->unloadModule(module);
+}
 
 Member* Host::member(const std::string& name) {
     for (auto& m : impl_->members)
@@ -164,7 +176,9 @@ Member* Host::member(const std::string& name) {
     return nullptr;
 }
 
-Member* Host::memberById(int32_t id) { return impl_->memberById(id); }
+Member* Host::memberById(int32_t id) {
+    return impl_->memberById(id);
+}
 
 std::vector<Member*> Host::members() {
     std::vector<Member*> result;
@@ -180,7 +194,9 @@ std::vector<Sprite*> Host::sprites() {
     return result;
 }
 
-Sprite* Host::spriteById(int32_t id) { return impl_->spriteById(id); }
+Sprite* Host::spriteById(int32_t id) {
+    return impl_->spriteById(id);
+}
 
 void Host::removeSprite(Sprite& sprite) {
     auto& list = impl_->sprites;
@@ -212,16 +228,25 @@ void Host::clearMovie() {
         deleteMember(*impl_->members.back());
 }
 
-Stage& Host::stage() { return *impl_->stage; }
+Stage& Host::stage() {
+    return *impl_->stage;
+}
 
-void Host::setHandler(const std::string& name, Handler handler) { impl_->handlers[name] = std::move(handler); }
-void Host::removeHandler(const std::string& name) { impl_->handlers.erase(name); }
-void Host::setHandlerLookup(HandlerLookup lookup) { impl_->handlerLookup = std::move(lookup); }
+void Host::setHandler(const std::string& name, Handler handler) {
+    impl_->handlers[name] = std::move(handler);
+}
+void Host::removeHandler(const std::string& name) {
+    impl_->handlers.erase(name);
+}
+void Host::setHandlerLookup(HandlerLookup lookup) {
+    impl_->handlerLookup = std::move(lookup);
+}
 
 std::vector<Message> Host::messages() {
     std::vector<Message> result;
     for (auto& e : zxw32::takeEvents())
-        result.push_back(Message{std::move(e.kind), std::move(e.text), std::move(e.caption), e.flags});
+        result.push_back(
+            Message{std::move(e.kind), std::move(e.text), std::move(e.caption), e.flags});
     return result;
 }
 
@@ -242,9 +267,15 @@ void Host::releaseHostValue(zx::HostValue& value) {
     value = zx::HostValue{kVoid, 0};
 }
 
-int32_t Host::liveValues() const { return impl_->values.live(); }
-int32_t Host::symbol(const std::string& name) { return impl_->symbols.intern(name); }
-std::string Host::symbolName(int32_t symbol) const { return impl_->symbols.name(symbol); }
+int32_t Host::liveValues() const {
+    return impl_->values.live();
+}
+int32_t Host::symbol(const std::string& name) {
+    return impl_->symbols.intern(name);
+}
+std::string Host::symbolName(int32_t symbol) const {
+    return impl_->symbols.name(symbol);
+}
 
 zx::Result callbackQuery(HostObject* self, const zx::Guid* iid, void** out);
 
@@ -263,20 +294,28 @@ zx::HostUtilities* Host::utilities() {
 zx::HandleMemory* Host::handleMemory() {
     return reinterpret_cast<zx::HandleMemory*>(&impl_->services.handleMemory);
 }
-int32_t Host::liveHandles() const { return static_cast<int32_t>(impl_->handles.size()); }
+int32_t Host::liveHandles() const {
+    return static_cast<int32_t>(impl_->handles.size());
+}
 int32_t Host::handleLockCount(void* handle) const {
     return impl_->handles.count(handle) ? zxhost::handleLockCount(handle) : -1;
 }
-int32_t Host::liveAllocations() const { return static_cast<int32_t>(impl_->allocatedBlocks.size()); }
+int32_t Host::liveAllocations() const {
+    return static_cast<int32_t>(impl_->allocatedBlocks.size());
+}
 
 zx::MediaStream* Host::newStream(const std::vector<uint8_t>& bytes) {
     return newMemoryStream(impl_.get(), bytes, std::nullopt);
 }
-std::vector<uint8_t> Host::streamBytes(zx::MediaStream* stream) const { return memoryStreamBytes(stream); }
+std::vector<uint8_t> Host::streamBytes(zx::MediaStream* stream) const {
+    return memoryStreamBytes(stream);
+}
 zx::DrawContext* Host::newDrawContext(int32_t kind, HDC dc) {
     return zxhost::newDrawContext(impl_.get(), kind, dc);
 }
 
-TestHooks& Host::hooks() { return impl_->hooks; }
+TestHooks& Host::hooks() {
+    return impl_->hooks;
+}
 
 } // namespace zxhost

@@ -21,9 +21,9 @@ struct HostObject {
     const void* ops = nullptr;
     HostImpl* host = nullptr;
     const char* name = "";
-    int32_t refs = 1;               // the host's own reference included
-    QueryFn query = nullptr;        // null: no interfaces beyond itself
-    DestroyFn destroy = nullptr;    // called when the last reference goes
+    int32_t refs = 1;            // the host's own reference included
+    QueryFn query = nullptr;     // null: no interfaces beyond itself
+    DestroyFn destroy = nullptr; // called when the last reference goes
 };
 
 // Slot 0-2 behaviour, shared by all host objects.
@@ -35,20 +35,24 @@ void handOut(HostObject* self);
 // Drops the host's own reference, outside the balance.
 void hostRelease(HostObject* self);
 
-template <typename Self> zx::Result ZX_CALL queryThunk(Self* self, const zx::Guid* iid, void** out) {
+template <typename Self>
+zx::Result ZX_CALL queryThunk(Self* self, const zx::Guid* iid, void** out) {
     return objectQuery(reinterpret_cast<HostObject*>(self), iid, out);
 }
-template <typename Self> int32_t ZX_CALL addRefThunk(Self* self) {
+template <typename Self>
+int32_t ZX_CALL addRefThunk(Self* self) {
     return objectAddRef(reinterpret_cast<HostObject*>(self));
 }
-template <typename Self> int32_t ZX_CALL releaseThunk(Self* self) {
+template <typename Self>
+int32_t ZX_CALL releaseThunk(Self* self) {
     return objectRelease(reinterpret_cast<HostObject*>(self));
 }
 
 #define ZXHOST_UNKNOWN_THUNKS(Self)                                                                \
     &::zxhost::queryThunk<Self>, &::zxhost::addRefThunk<Self>, &::zxhost::releaseThunk<Self>
 
-template <typename Object, typename Self> Object* objectOf(Self* self) {
+template <typename Object, typename Self>
+Object* objectOf(Self* self) {
     return reinterpret_cast<Object*>(self);
 }
 

@@ -24,7 +24,8 @@ namespace {
 constexpr int kHeaderRecord = 1;
 
 InstanceRecord* recordOf(void* instance) {
-    return static_cast<InstanceRecord*>(static_cast<zx::InstanceHeader*>(instance)->words[kHeaderRecord]);
+    return static_cast<InstanceRecord*>(
+        static_cast<zx::InstanceHeader*>(instance)->words[kHeaderRecord]);
 }
 
 void destroyInstance(void* instance) {
@@ -62,10 +63,12 @@ int32_t ZX_CALL instanceRelease(void* instance) {
 
 // --- HostCallback: one per module, so CreateInstance finds the calling module's classes.
 
-Module& moduleOf(zx::HostCallback* self) { return *objectOf<CallbackObject>(self)->module; }
+Module& moduleOf(zx::HostCallback* self) {
+    return *objectOf<CallbackObject>(self)->module;
+}
 
-zx::Result ZX_CALL createInstance(zx::HostCallback* self, const zx::Guid* clsid, const zx::Guid* iid,
-                                  void** out) {
+zx::Result ZX_CALL createInstance(zx::HostCallback* self, const zx::Guid* clsid,
+                                  const zx::Guid* iid, void** out) {
     if (!out)
         return zx::kNotSupported;
     *out = nullptr;
@@ -142,11 +145,17 @@ zx::Result callbackQuery(HostObject* self, const zx::Guid* iid, void** out) {
 const zx::InstanceOps kInstanceOps = {&instanceQuery, &instanceAddRef, &instanceRelease};
 
 const zx::HostCallbackOps kCallbackOps = {
-    ZXHOST_UNKNOWN_THUNKS(zx::HostCallback), &createInstance, nullptr, &beginResources, &endResources,
+    ZXHOST_UNKNOWN_THUNKS(zx::HostCallback),
+    &createInstance,
+    nullptr,
+    &beginResources,
+    &endResources,
 };
 
 const zx::HostAllocatorOps kAllocatorOps = {
-    ZXHOST_UNKNOWN_THUNKS(zx::HostAllocator), &allocate, &release,
+    ZXHOST_UNKNOWN_THUNKS(zx::HostAllocator),
+    &allocate,
+    &release,
 };
 
 int32_t Module::createInstance(const zx::Guid& clsid, const zx::Guid& iid, void** out) {
@@ -190,7 +199,9 @@ int32_t Module::createInstance(const zx::Guid& clsid, const zx::Guid& iid, void*
     return got;
 }
 
-zx::HostCallback* Module::callback() { return reinterpret_cast<zx::HostCallback*>(callback_); }
+zx::HostCallback* Module::callback() {
+    return reinterpret_cast<zx::HostCallback*>(callback_);
+}
 zx::HostAllocator* Module::allocator() {
     return reinterpret_cast<zx::HostAllocator*>(&host_->services.allocator);
 }

@@ -5,7 +5,9 @@
 namespace zxhost {
 namespace {
 
-HostImpl& hostOf(zx::ListServices* self) { return *objectOf<HostObject>(self)->host; }
+HostImpl& hostOf(zx::ListServices* self) {
+    return *objectOf<HostObject>(self)->host;
+}
 
 zx::Result ZX_CALL count(zx::ListServices* self, const zx::HostValue* list, int32_t* n) {
     HostImpl& host = hostOf(self);

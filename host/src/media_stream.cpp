@@ -15,7 +15,9 @@ struct StreamObject {
     int32_t mode = -1; // -1 closed, 0 read, 2 write
 };
 
-StreamObject* streamOf(zx::MediaStream* self) { return objectOf<StreamObject>(self); }
+StreamObject* streamOf(zx::MediaStream* self) {
+    return objectOf<StreamObject>(self);
+}
 
 zx::Result ZX_CALL open(zx::MediaStream* self, int32_t mode, int32_t) {
     StreamObject* s = streamOf(self);
@@ -71,11 +73,20 @@ zx::Result ZX_CALL getSize(zx::MediaStream* self, int32_t* bytes) {
 }
 
 const zx::MediaStreamOps kStreamOps = {
-    ZXHOST_UNKNOWN_THUNKS(zx::MediaStream), &open, &close, &read, nullptr, &write, nullptr,
-    nullptr, &getSize,
+    ZXHOST_UNKNOWN_THUNKS(zx::MediaStream),
+    &open,
+    &close,
+    &read,
+    nullptr,
+    &write,
+    nullptr,
+    nullptr,
+    &getSize,
 };
 
-void destroyStream(HostObject* self) { delete reinterpret_cast<StreamObject*>(self); }
+void destroyStream(HostObject* self) {
+    delete reinterpret_cast<StreamObject*>(self);
+}
 
 } // namespace
 

@@ -31,7 +31,8 @@ Member& Host::newMember(const std::string& kind, const std::string& name) {
     if (!module)
         throw Error("unknown kind '" + kind + "'");
     void* asset = nullptr;
-    const int32_t made = module->createInstance(module->assetClass(), zx::kAssetInterfaceId, &asset);
+    const int32_t made =
+        module->createInstance(module->assetClass(), zx::kAssetInterfaceId, &asset);
     if (made != zx::kOk || !asset)
         throw Error("cannot create a '" + kind + "' member: " + hexCode(made));
     std::unique_ptr<Member> member(new Member());
@@ -42,13 +43,15 @@ Member& Host::newMember(const std::string& kind, const std::string& name) {
     member->module_ = module;
     member->asset_ = static_cast<zx::AssetInterface*>(asset);
     member->memberHost_ = newMemberHost(&host, member->id_);
-    member->asset_->ops->setMemberHost(member->asset_, reinterpret_cast<zx::MemberHost*>(member->memberHost_));
+    member->asset_->ops->setMemberHost(member->asset_,
+                                       reinterpret_cast<zx::MemberHost*>(member->memberHost_));
     host.members.push_back(std::move(member));
     host.rethrowPending();
     return *host.members.back();
 }
 
-Member& Host::newBitmapMemberFromBytes(const std::string& name, const std::vector<uint8_t>& bmpFile) {
+Member& Host::newBitmapMemberFromBytes(const std::string& name,
+                                       const std::vector<uint8_t>& bmpFile) {
     HostImpl& host = *impl_;
     if (name.empty())
         throw Error("a member needs a name");
@@ -68,7 +71,8 @@ Member& Host::newBitmapMember(const std::string& name, const std::string& bmpPat
     std::ifstream file(bmpPath, std::ios::binary);
     if (!file)
         throw Error(bmpPath + ": cannot read the file");
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)),
+                               std::istreambuf_iterator<char>());
     try {
         return newBitmapMemberFromBytes(name, bytes);
     } catch (const Error& error) {
@@ -107,10 +111,12 @@ CallResult Member::call(const std::string& command, const std::vector<Value>& ar
     argv.push_back(zx::HostValue{kMember, id_});
     for (const auto& a : args)
         argv.push_back(host_->owner.toHostValue(a));
-    const auto argc = static_cast<int32_t>(host_->hooks.argcCountsMemberRef ? argv.size() : args.size());
+    const auto argc =
+        static_cast<int32_t>(host_->hooks.argcCountsMemberRef ? argv.size() : args.size());
     zx::HostValue out{kVoid, 0};
     CallResult result;
-    result.code = asset_->ops->callFunction(asset_, host_->symbols.intern(command), argc, argv.data(), &out);
+    result.code =
+        asset_->ops->callFunction(asset_, host_->symbols.intern(command), argc, argv.data(), &out);
     result.value = host_->owner.fromHostValue(out);
     // The result may be one of the arguments handed back; each handle is released once.
     for (auto& v : argv)
@@ -141,8 +147,9 @@ int32_t Member::load(const std::vector<uint8_t>& bytes) {
         return zx::kNotSupported;
     std::optional<StreamOverride> override = std::move(host_->hooks.nextStream);
     host_->hooks.nextStream.reset();
-    zx::MediaStream* stream = override ? newMemoryStream(host_, override->bytes, override->reportedSize)
-                                       : newMemoryStream(host_, bytes, std::nullopt);
+    zx::MediaStream* stream = override
+                                  ? newMemoryStream(host_, override->bytes, override->reportedSize)
+                                  : newMemoryStream(host_, bytes, std::nullopt);
     const int32_t result = asset_->ops->loadProps(asset_, stream);
     hostRelease(reinterpret_cast<HostObject*>(stream));
     return result;

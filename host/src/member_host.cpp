@@ -25,17 +25,23 @@ zx::Result ZX_CALL notify(zx::MemberHost* self, int32_t code, int32_t) {
     return zx::kOk;
 }
 
-void destroyMemberHost(HostObject* self) { delete reinterpret_cast<MemberHostObject*>(self); }
+void destroyMemberHost(HostObject* self) {
+    delete reinterpret_cast<MemberHostObject*>(self);
+}
 
 } // namespace
 
 const zx::MemberHostOps kMemberHostOps = {
-    ZXHOST_UNKNOWN_THUNKS(zx::MemberHost), nullptr, nullptr, &notify,
+    ZXHOST_UNKNOWN_THUNKS(zx::MemberHost),
+    nullptr,
+    nullptr,
+    &notify,
 };
 
 MemberHostObject* newMemberHost(HostImpl* host, int32_t memberId) {
     auto* object = new MemberHostObject;
-    object->base = HostObject{&kMemberHostOps, host, object::kMemberHost, 1, nullptr, &destroyMemberHost};
+    object->base =
+        HostObject{&kMemberHostOps, host, object::kMemberHost, 1, nullptr, &destroyMemberHost};
     object->memberId = memberId;
     return object;
 }

@@ -9,7 +9,9 @@
 namespace zxhost {
 namespace {
 
-HostImpl& hostOf(void* self) { return *reinterpret_cast<HostObject*>(self)->host; }
+HostImpl& hostOf(void* self) {
+    return *reinterpret_cast<HostObject*>(self)->host;
+}
 
 constexpr int kRecordLabel = 0;
 constexpr int kRecordFormat = 1;
@@ -37,7 +39,8 @@ zx::Result ZX_CALL valueToMemberRef(zx::MemberMediaServices* self, const zx::Hos
 }
 
 zx::Result ZX_CALL prepareMediaRecord(zx::MemberMediaServices* self, zx::Symbol label,
-                                      zx::Symbol format, int32_t, int32_t, int32_t, intptr_t* record) {
+                                      zx::Symbol format, int32_t, int32_t, int32_t,
+                                      intptr_t* record) {
     HostImpl& host = hostOf(self);
     if (const zx::Result fault = host.hooks.check(fault::kMediaPrepare))
         return fault;
@@ -95,21 +98,29 @@ zx::Result ZX_CALL fillMedia(zx::CastMemberObject* self, intptr_t* record) {
 }
 
 const zx::CastMemberObjectOps kCastMemberObjectOps = {
-    ZXHOST_UNKNOWN_THUNKS(zx::CastMemberObject), nullptr, nullptr, &fillMedia,
+    ZXHOST_UNKNOWN_THUNKS(zx::CastMemberObject),
+    nullptr,
+    nullptr,
+    &fillMedia,
 };
 
-void destroyCastMemberObject(HostObject* self) { delete reinterpret_cast<CastMemberObjectImpl*>(self); }
+void destroyCastMemberObject(HostObject* self) {
+    delete reinterpret_cast<CastMemberObjectImpl*>(self);
+}
 
 } // namespace
 
 const zx::MemberMediaServicesOps kMediaServicesOps = {
-    ZXHOST_UNKNOWN_THUNKS(zx::MemberMediaServices), &valueToMemberRef, nullptr,
-    &prepareMediaRecord, &releaseMediaRecord,
+    ZXHOST_UNKNOWN_THUNKS(zx::MemberMediaServices),
+    &valueToMemberRef,
+    nullptr,
+    &prepareMediaRecord,
+    &releaseMediaRecord,
 };
 
 zx::CastMemberObject* newCastMemberObject(HostImpl* host, int32_t memberId) {
     auto* object = new CastMemberObjectImpl;
-    object->base = HostObject{&kCastMemberObjectOps, host, object::kCastMemberObject, 1, nullptr,
+    object->base = HostObject{&kCastMemberObjectOps,   host, object::kCastMemberObject, 1, nullptr,
                               &destroyCastMemberObject};
     object->memberId = memberId;
     return reinterpret_cast<zx::CastMemberObject*>(object);

@@ -17,7 +17,9 @@ namespace {
 
 constexpr size_t kMaxClassEntries = 64;
 
-Module& moduleOf(void* self) { return *reinterpret_cast<RegistryObject*>(self)->module; }
+Module& moduleOf(void* self) {
+    return *reinterpret_cast<RegistryObject*>(self)->module;
+}
 
 zx::Result ZX_CALL addEntry(zx::RegistryCache* self, void*, const zx::Guid*, const zx::Guid*,
                             zx::RegistryDict** out) {
@@ -51,8 +53,9 @@ zx::Result ZX_CALL put(zx::RegistryDict* self, int32_t type, const void* value, 
     call.key = key ? key : "";
     call.length = length;
     if (type == 9 && value)
-        call.text = length > 0 ? std::string(static_cast<const char*>(value), static_cast<size_t>(length))
-                               : std::string(static_cast<const char*>(value));
+        call.text = length > 0
+                        ? std::string(static_cast<const char*>(value), static_cast<size_t>(length))
+                        : std::string(static_cast<const char*>(value));
     else
         call.number = readInt(value);
     call.result = host.hooks.check(fault::kPut);
@@ -105,7 +108,8 @@ void dlcloseLibrary(void* library) {
 
 void HostImpl::setupModuleObjects(Module& module) {
     auto* callback = new CallbackObject;
-    callback->base = HostObject{&kCallbackOps, this, object::kHostCallback, 1, &callbackQuery, nullptr};
+    callback->base =
+        HostObject{&kCallbackOps, this, object::kHostCallback, 1, &callbackQuery, nullptr};
     callback->module = &module;
     module.callback_ = callback;
 }
@@ -204,7 +208,10 @@ Module& HostImpl::loadModule(const std::string& path) {
     }
     if (!haveRegistrar || !haveAsset || !haveActor)
         throw fail(std::string("class table lacks the ") +
-                   (!haveRegistrar ? "registrar" : !haveAsset ? "asset" : "sprite actor") + " class");
+                   (!haveRegistrar ? "registrar"
+                    : !haveAsset   ? "asset"
+                                   : "sprite actor") +
+                   " class");
 
     // Registration: a cache and its dictionary, side by side, owned by the host.
     RegistryObject registry[2];
@@ -213,12 +220,13 @@ Module& HostImpl::loadModule(const std::string& path) {
     registry[1].base = HostObject{&kRegistryDictOps, this, "RegistryDict", 1, nullptr, nullptr};
     registry[1].module = module.get();
     void* registrar = nullptr;
-    zx::Result made = module->createInstance(module->registrarClass_, zx::kRegistrarInterfaceId, &registrar);
+    zx::Result made =
+        module->createInstance(module->registrarClass_, zx::kRegistrarInterfaceId, &registrar);
     if (made != zx::kOk || !registrar)
         throw fail("cannot create the registrar: " + hexCode(made));
     auto* r = static_cast<zx::RegistrarInterface*>(registrar);
-    const zx::Result registered = r->ops->registerKind(
-        r, reinterpret_cast<zx::RegistryCache*>(&registry[0]), module.get());
+    const zx::Result registered =
+        r->ops->registerKind(r, reinterpret_cast<zx::RegistryCache*>(&registry[0]), module.get());
     r->ops->release(r);
     if (registered != zx::kOk)
         throw fail("Register failed: " + hexCode(registered));
@@ -238,7 +246,8 @@ bool HostImpl::unloadModule(Module& module) {
             return false;
     if (module.liveInstances_ != 0 || module.canUnloadNow() != zx::kOk)
         return false;
-    auto found = std::find_if(modules.begin(), modules.end(), [&](auto& m) { return m.get() == &module; });
+    auto found =
+        std::find_if(modules.begin(), modules.end(), [&](auto& m) { return m.get() == &module; });
     if (found == modules.end())
         return false;
     void* library = module.library_;
@@ -257,7 +266,10 @@ void HostImpl::scanPlugins() {
         std::vector<std::string> paths;
         for (const auto& entry : std::filesystem::directory_iterator(dir, ec)) {
             const std::string name = entry.path().filename().string();
-            if (name.size() > 5 && name.ends_with("32.so") && entry.is_regular_file(ec))
+            // Deliverables are "<name>32.so"; shared libraries beside them ("libw32.so")
+            // are not plug-ins.
+            if (name.size() > 5 && name.ends_with("32.so") && !name.starts_with("lib") &&
+                entry.is_regular_file(ec))
                 paths.push_back(entry.path().string());
         }
         std::sort(paths.begin(), paths.end());
@@ -265,7 +277,8 @@ void HostImpl::scanPlugins() {
             try {
                 loadModule(path);
             } catch (const Error& error) {
-                if (std::find(loadErrors.begin(), loadErrors.end(), error.what()) == loadErrors.end())
+                if (std::find(loadErrors.begin(), loadErrors.end(), error.what()) ==
+                    loadErrors.end())
                     loadErrors.push_back(error.what());
             }
         }

@@ -85,7 +85,8 @@ MovieData parse(const std::string& path, Host& host) {
     std::ifstream file(path, std::ios::binary);
     if (!file)
         throw Error(path + ": cannot read the file");
-    const std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::string content((std::istreambuf_iterator<char>(file)),
+                              std::istreambuf_iterator<char>());
     json root;
     try {
         root = json::parse(content);
@@ -112,7 +113,8 @@ MovieData parse(const std::string& path, Host& host) {
             r.fail("stage", "not an object");
         movie.width = r.integer(stage, "stage", "width");
         movie.height = r.integer(stage, "stage", "height");
-        if (movie.width < 1 || movie.height < 1 || movie.width > kMaxDibSide || movie.height > kMaxDibSide)
+        if (movie.width < 1 || movie.height < 1 || movie.width > kMaxDibSide ||
+            movie.height > kMaxDibSide)
             r.fail("stage", "size out of range");
         if (stage.contains("color"))
             movie.color = static_cast<uint32_t>(r.integer(stage, "stage", "color")) & 0xFFFFFF;
@@ -198,7 +200,8 @@ void Host::saveMovie(const std::string& path) {
     json root;
     root["format"] = kFormat;
     root["version"] = kVersion;
-    root["stage"] = {{"width", stage().width()}, {"height", stage().height()},
+    root["stage"] = {{"width", stage().width()},
+                     {"height", stage().height()},
                      {"color", static_cast<int64_t>(stage().color())}};
     json cast = json::array();
     for (Member* member : members()) {
@@ -209,8 +212,8 @@ void Host::saveMovie(const std::string& path) {
             int32_t code = 0;
             const std::vector<uint8_t> block = member->save(&code);
             if (code != 0)
-                throw Error(path + ": cannot save member '" + member->name() + "': SaveProps failed: " +
-                            hexCode(code));
+                throw Error(path + ": cannot save member '" + member->name() +
+                            "': SaveProps failed: " + hexCode(code));
             entry["data"] = base64Encode(block);
         }
         cast.push_back(entry);
@@ -219,10 +222,11 @@ void Host::saveMovie(const std::string& path) {
     json score = json::array();
     for (Sprite* sprite : sprites()) {
         const Rect& r = sprite->rect();
-        score.push_back({{"member", sprite->member().name()},
-                         {"rect", {{"left", r.left}, {"top", r.top}, {"right", r.right}, {"bottom", r.bottom}}},
-                         {"ink", sprite->ink()},
-                         {"params", sprite->inkParams()}});
+        score.push_back(
+            {{"member", sprite->member().name()},
+             {"rect", {{"left", r.left}, {"top", r.top}, {"right", r.right}, {"bottom", r.bottom}}},
+             {"ink", sprite->ink()},
+             {"params", sprite->inkParams()}});
     }
     root["score"] = score;
 
@@ -262,9 +266,10 @@ std::vector<std::string> Host::loadMovie(const std::string& path) {
             const int32_t expected = member.savedSize();
             const int32_t loaded = member.load(c.bytes);
             if (expected >= 0 && static_cast<int32_t>(c.bytes.size()) != expected)
-                warnings.push_back(path + ": " + c.key + ".data: member '" + c.name + "' has a saved block of " +
-                                   std::to_string(c.bytes.size()) + " bytes where its kind saves " +
-                                   std::to_string(expected) + "; it keeps its defaults");
+                warnings.push_back(path + ": " + c.key + ".data: member '" + c.name +
+                                   "' has a saved block of " + std::to_string(c.bytes.size()) +
+                                   " bytes where its kind saves " + std::to_string(expected) +
+                                   "; it keeps its defaults");
             else if (loaded != 0)
                 warnings.push_back(path + ": " + c.key + ".data: LoadProps of member '" + c.name +
                                    "' failed: " + hexCode(loaded));

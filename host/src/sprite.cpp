@@ -15,7 +15,8 @@ Sprite::~Sprite() {
     }
 }
 
-Sprite& Host::addSprite(Member& member, const Rect& rect, int32_t ink, const std::array<int32_t, 4>& params) {
+Sprite& Host::addSprite(Member& member, const Rect& rect, int32_t ink,
+                        const std::array<int32_t, 4>& params) {
     HostImpl& host = *impl_;
     std::unique_ptr<Sprite> sprite(new Sprite());
     sprite->host_ = &host;
@@ -28,7 +29,8 @@ Sprite& Host::addSprite(Member& member, const Rect& rect, int32_t ink, const std
         zx::SpriteActorInterface* actor = nullptr;
         const int32_t made = asset->ops->newSpriteActor(asset, &actor);
         if (made != zx::kOk || !actor)
-            throw Error("cannot create a sprite of member '" + member.name() + "': " + hexCode(made));
+            throw Error("cannot create a sprite of member '" + member.name() +
+                        "': " + hexCode(made));
         sprite->actor_ = actor;
         sprite->spriteHost_ = newSpriteHost(&host, sprite->id_);
         actor->ops->setSpriteHost(actor, reinterpret_cast<zx::SpriteHost*>(sprite->spriteHost_));

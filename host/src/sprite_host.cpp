@@ -50,7 +50,8 @@ zx::Result ZX_CALL callHandler(zx::SpriteServices* self, zx::Symbol handler, int
         args.push_back(host.owner.fromHostValue(argv[i]));
     const std::string name = host.symbols.name(handler);
     host.hooks.records.handlerCalls.push_back(HandlerCall{name, argc, args, object->spriteId});
-    const std::optional<Value> value = host.callHandler(name, host.spriteById(object->spriteId), args);
+    const std::optional<Value> value =
+        host.callHandler(name, host.spriteById(object->spriteId), args);
     if (value && !value->isVoid() && result)
         *result = host.owner.toHostValue(*value);
     return zx::kOk;
@@ -59,11 +60,14 @@ zx::Result ZX_CALL callHandler(zx::SpriteServices* self, zx::Symbol handler, int
 zx::Result ZX_CALL redrawRequest(zx::RedrawService* self, intptr_t value) {
     auto* object = objectOf<RedrawServiceObject>(self);
     ++object->requests;
-    object->base.host->hooks.records.redrawRequests.push_back(RedrawRequest{object->spriteId, value});
+    object->base.host->hooks.records.redrawRequests.push_back(
+        RedrawRequest{object->spriteId, value});
     return zx::kOk;
 }
 
-void destroySpriteServices(HostObject* self) { delete reinterpret_cast<SpriteServicesObject*>(self); }
+void destroySpriteServices(HostObject* self) {
+    delete reinterpret_cast<SpriteServicesObject*>(self);
+}
 
 void destroySpriteHost(HostObject* self) {
     auto* object = reinterpret_cast<SpriteHostObject*>(self);
@@ -74,22 +78,27 @@ void destroySpriteHost(HostObject* self) {
 } // namespace
 
 const zx::SpriteHostOps kSpriteHostOps = {
-    ZXHOST_UNKNOWN_THUNKS(zx::SpriteHost), &spriteHostRedraw,
+    ZXHOST_UNKNOWN_THUNKS(zx::SpriteHost),
+    &spriteHostRedraw,
 };
 const zx::SpriteServicesOps kSpriteServicesOps = {
-    ZXHOST_UNKNOWN_THUNKS(zx::SpriteServices), nullptr, &spriteReference, &callHandler,
+    ZXHOST_UNKNOWN_THUNKS(zx::SpriteServices),
+    nullptr,
+    &spriteReference,
+    &callHandler,
 };
 const zx::RedrawServiceOps kRedrawOps = {
-    ZXHOST_UNKNOWN_THUNKS(zx::RedrawService), &redrawRequest,
+    ZXHOST_UNKNOWN_THUNKS(zx::RedrawService),
+    &redrawRequest,
 };
 
 SpriteHostObject* newSpriteHost(HostImpl* host, int32_t spriteId) {
     auto* services = new SpriteServicesObject;
-    services->base = HostObject{&kSpriteServicesOps, host, object::kSpriteServices, 1, nullptr,
+    services->base = HostObject{&kSpriteServicesOps,   host, object::kSpriteServices, 1, nullptr,
                                 &destroySpriteServices};
     services->spriteId = spriteId;
     auto* object = new SpriteHostObject;
-    object->base = HostObject{&kSpriteHostOps, host, object::kSpriteHost, 1, &spriteHostQuery,
+    object->base = HostObject{&kSpriteHostOps,   host, object::kSpriteHost, 1, &spriteHostQuery,
                               &destroySpriteHost};
     object->spriteId = spriteId;
     object->services = services;

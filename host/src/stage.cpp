@@ -16,12 +16,15 @@ namespace {
 constexpr int32_t kStageScreenX = 80;
 constexpr int32_t kStageScreenY = 60;
 
-uint32_t toBgr(uint32_t rgb) { return (rgb & 0xFF) << 16 | (rgb & 0xFF00) | (rgb >> 16 & 0xFF); }
+uint32_t toBgr(uint32_t rgb) {
+    return (rgb & 0xFF) << 16 | (rgb & 0xFF00) | (rgb >> 16 & 0xFF);
+}
 
 } // namespace
 
 Stage::Stage(HostImpl* host) : host_(host) {
-    const RECT screen{kStageScreenX, kStageScreenY, kStageScreenX + width_, kStageScreenY + height_};
+    const RECT screen{kStageScreenX, kStageScreenY, kStageScreenX + width_,
+                      kStageScreenY + height_};
     window_ = zxw32::createWindow("ZentrixStage", "Zentrix Stage", screen, nullptr, nullptr);
     createSurface();
 }
@@ -139,8 +142,10 @@ void Stage::render() {
     const zxw32::CaretState caret = zxw32::caretState();
     if (caret.visible && caret.owner == window_) {
         const int32_t w = std::max(caret.width, 1), h = std::max(caret.height, 1);
-        for (int32_t y = std::max(0, caret.position.y); y < std::min(height_, caret.position.y + h); ++y)
-            for (int32_t x = std::max(0, caret.position.x); x < std::min(width_, caret.position.x + w); ++x)
+        for (int32_t y = std::max(0, caret.position.y); y < std::min(height_, caret.position.y + h);
+             ++y)
+            for (int32_t x = std::max(0, caret.position.x);
+                 x < std::min(width_, caret.position.x + w); ++x)
                 bits_[static_cast<int64_t>(y) * width_ + x] ^= 0xFFFFFF;
     }
     host_->rethrowPending();

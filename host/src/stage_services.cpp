@@ -7,7 +7,9 @@
 namespace zxhost {
 namespace {
 
-HostImpl& hostOf(void* self) { return *reinterpret_cast<HostObject*>(self)->host; }
+HostImpl& hostOf(void* self) {
+    return *reinterpret_cast<HostObject*>(self)->host;
+}
 
 zx::Result ZX_CALL currentMovie(zx::StageServices* self, zx::Movie** out) {
     HostImpl& host = hostOf(self);
@@ -58,7 +60,8 @@ zx::Result ZX_CALL surfaceNativeInfo(zx::StageSurface* self, intptr_t* words) {
     for (int i = 0; i < zx::kNativeInfoWords; ++i)
         words[i] = 0;
     words[zx::kNativeKind] = 1;
-    words[zx::kNativeHandle] = reinterpret_cast<intptr_t>(host.stage ? host.stage->window() : nullptr);
+    words[zx::kNativeHandle] =
+        reinterpret_cast<intptr_t>(host.stage ? host.stage->window() : nullptr);
     return zx::kOk;
 }
 
@@ -70,15 +73,30 @@ const zx::StageServicesOps kStageServicesOps = {
 
 const zx::MovieOps kMovieOps = {
     ZXHOST_UNKNOWN_THUNKS(zx::Movie),
-    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-    nullptr, nullptr, nullptr, nullptr, // 3-16
-    &memberObject,                      // 17
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,       // 3-16
+    &memberObject, // 17
     nullptr,
     &stageSurface, // 19
 };
 
 const zx::StageSurfaceOps kStageSurfaceOps = {
-    ZXHOST_UNKNOWN_THUNKS(zx::StageSurface), nullptr, nullptr, &surfaceNativeInfo,
+    ZXHOST_UNKNOWN_THUNKS(zx::StageSurface),
+    nullptr,
+    nullptr,
+    &surfaceNativeInfo,
 };
 
 } // namespace zxhost

@@ -16,9 +16,12 @@ namespace {
 // Returned by conversions whose value has another kind; the output stays untouched.
 constexpr zx::Result kWrongKind = zx::kNotSupported;
 
-HostImpl& hostOf(zx::HostUtilities* self) { return *objectOf<HostObject>(self)->host; }
+HostImpl& hostOf(zx::HostUtilities* self) {
+    return *objectOf<HostObject>(self)->host;
+}
 
-zx::Result ZX_CALL messageOutput(zx::HostUtilities* self, const char* format, int32_t a, int32_t b) {
+zx::Result ZX_CALL messageOutput(zx::HostUtilities* self, const char* format, int32_t a,
+                                 int32_t b) {
     HostImpl& host = hostOf(self);
     std::string text = formatOutput(format, a, b);
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
@@ -47,7 +50,8 @@ zx::Result ZX_CALL releaseValue(zx::HostUtilities* self, zx::HostValue* value) {
 
 // Floats become integers by truncation toward zero, as a C cast does; NaN and values
 // outside the int32 range are not converted.
-zx::Result ZX_CALL valueToInteger(zx::HostUtilities* self, const zx::HostValue* value, int32_t* out) {
+zx::Result ZX_CALL valueToInteger(zx::HostUtilities* self, const zx::HostValue* value,
+                                  int32_t* out) {
     if (!value || !out)
         return kWrongKind;
     const Value v = hostOf(self).values.read(*value);
@@ -133,7 +137,8 @@ zx::Result ZX_CALL stringToValue(zx::HostUtilities* self, const char* text, zx::
     return zx::kOk;
 }
 
-zx::Result ZX_CALL valueToRect(zx::HostUtilities* self, const zx::HostValue* value, zx::HostRect* out) {
+zx::Result ZX_CALL valueToRect(zx::HostUtilities* self, const zx::HostValue* value,
+                               zx::HostRect* out) {
     if (!value || !out)
         return kWrongKind;
     const Value v = hostOf(self).values.read(*value);
@@ -173,7 +178,8 @@ zx::Result ZX_CALL pictureFromDIB(zx::HostUtilities* self, const zx::PictureDIBR
     return zx::kOk;
 }
 
-zx::Result ZX_CALL paletteIndex(zx::HostUtilities* self, const zx::RgbTriple* colour, uint8_t* index) {
+zx::Result ZX_CALL paletteIndex(zx::HostUtilities* self, const zx::RgbTriple* colour,
+                                uint8_t* index) {
     if (!colour || !index)
         return kWrongKind;
     *index = nearestPaletteIndex(colour->red, colour->green, colour->blue);
@@ -200,11 +206,15 @@ zx::Result ZX_CALL runDialog(zx::HostUtilities* self, HINSTANCE instance, int32_
 
 const zx::HostUtilitiesOps kUtilitiesOps = {
     ZXHOST_UNKNOWN_THUNKS(zx::HostUtilities),
-    nullptr, nullptr, // 3, 4
-    &messageOutput,   // 5
-    nullptr, nullptr, // 6, 7
-    &stringToSymbol,  // 8
-    nullptr, nullptr, nullptr,
+    nullptr,
+    nullptr,        // 3, 4
+    &messageOutput, // 5
+    nullptr,
+    nullptr,         // 6, 7
+    &stringToSymbol, // 8
+    nullptr,
+    nullptr,
+    nullptr,
     &releaseValue,   // 12
     &valueToInteger, // 13
     nullptr,
@@ -212,16 +222,31 @@ const zx::HostUtilitiesOps kUtilitiesOps = {
     nullptr,
     &valueToString, // 17
     &stringToValue, // 18
-    nullptr, nullptr,
+    nullptr,
+    nullptr,
     &valueToRect,    // 21
     &integerToValue, // 22
     nullptr,
     &floatToValue, // 24
-    nullptr, nullptr, nullptr, nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
     &pictureFromDIB, // 29
-    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-    nullptr, nullptr, nullptr, // 30-42
-    &paletteIndex,             // 43
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,       // 30-42
+    &paletteIndex, // 43
     nullptr,
     &runDialog, // 45
 };

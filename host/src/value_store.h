@@ -15,7 +15,6 @@
 
 namespace zxhost {
 
-
 // A picture made from a DIB: the copied packed DIB and its pixels decoded to top-down rows
 // of 0x00RRGGBB.
 struct Picture {

@@ -33,9 +33,15 @@ std::string describe(const Value& value) {
             return "rect(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " +
                    std::to_string(r.right) + ", " + std::to_string(r.bottom) + ")";
         }
-        std::string operator()(const MemberRef& m) const { return "member(" + std::to_string(m.id) + ")"; }
-        std::string operator()(const SpriteRef& s) const { return "sprite(" + std::to_string(s.id) + ")"; }
-        std::string operator()(const PictureRef& p) const { return "picture(" + std::to_string(p.handle) + ")"; }
+        std::string operator()(const MemberRef& m) const {
+            return "member(" + std::to_string(m.id) + ")";
+        }
+        std::string operator()(const SpriteRef& s) const {
+            return "sprite(" + std::to_string(s.id) + ")";
+        }
+        std::string operator()(const PictureRef& p) const {
+            return "picture(" + std::to_string(p.handle) + ")";
+        }
     };
     return std::visit(Visitor{}, value.data);
 }

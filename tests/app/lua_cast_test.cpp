@@ -115,6 +115,6 @@ TEST_F(ScriptTest, ValuesWithoutHostFormAreRefused) {
     EXPECT_EQ(errorOf("local m = cast.new('tallydisc', 'c')\nm.Value = {a = 1}"),
               "test.lua:2: property Value: a table must be a rectangle {left=, top=, right=, "
               "bottom=} or a list");
-    EXPECT_EQ(errorOf("local m = cast.new('tallydisc', 'c')\nm.Value = 1 << 40"),
+    EXPECT_EQ(errorOf("local m = cast.new('tallydisc', 'd')\nm.Value = 1 << 40"),
               "test.lua:2: property Value: integer 1099511627776 does not fit 32 bits");
 }

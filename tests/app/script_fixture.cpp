@@ -23,8 +23,9 @@ double ScriptTest::number(const char* global) {
 std::string ScriptTest::text(const char* global) {
     lua_State* L = script_->state();
     lua_getglobal(L, global);
-    const char* s = lua_tostring(L, -1);
-    std::string v = s ? s : "<not a string>";
+    size_t length = 0;
+    const char* s = lua_tolstring(L, -1, &length);
+    std::string v = s ? std::string(s, length) : "<not a string>";
     lua_pop(L, 1);
     return v;
 }

@@ -75,9 +75,9 @@ TEST(WheelPositions, HugeValuesKeepTheirLowestIntegerDigits) {
 }
 
 TEST(WheelPositions, NonFiniteValuesShowZeros) {
-    for (double v : {std::numeric_limits<double>::quiet_NaN(),
-                     std::numeric_limits<double>::infinity(),
-                     -std::numeric_limits<double>::infinity(), 1e300}) {
+    for (double v :
+         {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+          -std::numeric_limits<double>::infinity(), 1e300}) {
         expectWheels(wheelPositions(v, 2, 2), {0.0f, 0.0f, 0.0f, 0.0f});
     }
 }

@@ -57,7 +57,7 @@ TEST_F(EvalTest, SquareBracketsTakeNoPartInTheValue) {
 TEST_F(EvalTest, FunctionsUseTheAngleModeAndTheirPower) {
     // Degrees convert with the factor 0.017453293, so sin 30 is 0.5 to about 1e-8.
     EXPECT_NEAR(Eval("y={sin}(30@"), 0.5, 2e-8);
-    EXPECT_NEAR(Eval("y={sin}^2@(30@"), 0.25, 2e-8); // sin squared
+    EXPECT_NEAR(Eval("y={sin}^2@(30@"), 0.25, 2e-8);                        // sin squared
     EXPECT_NEAR(Eval("y={sin}(30@^2@"), std::sin(900 * 0.017453293), 1e-8); // sin of 30 squared
     EXPECT_NEAR(Eval("y=2{cos}(60@"), 1.0, 1e-7);
     EXPECT_NEAR(Eval("y={atan}(1@"), 45.0, 1e-4);
@@ -94,9 +94,19 @@ TEST_F(EvalTest, RelationsPickTheRightHandSide) {
     Set("x", 2);
     Set("y", 7);
     EXPECT_DOUBLE_EQ(Eval("y=x+1"), 3);
-    EXPECT_DOUBLE_EQ(Eval("y="), 7);          // a trailing relation is ignored
-    EXPECT_DOUBLE_EQ(Eval("y<x+1=x+5"), 7);   // the last relation wins
+    EXPECT_DOUBLE_EQ(Eval("y="), 7);        // a trailing relation is ignored
+    EXPECT_DOUBLE_EQ(Eval("y<x+1=x+5"), 7); // the last relation wins
     EXPECT_DOUBLE_EQ(Eval("2+3="), 5);
+}
+
+TEST_F(EvalTest, RightHandSideEndsWhereTheEquationDoes) {
+    Set("x", 3);
+    EXPECT_DOUBLE_EQ(Eval("y=x^2=@"), 9); // a trailing '=' inside the exponent is ignored
+    // A relation in a delta's superscript starts the right side after the delta: the
+    // variable there is x, not the delta variable "$x".
+    Set("$x", 5);
+    EXPECT_DOUBLE_EQ(Eval("$^=@x"), 3);
+    EXPECT_DOUBLE_EQ(Eval("y=$x"), 5);
 }
 
 } // namespace

@@ -35,8 +35,8 @@ protected:
     double Eval(const std::string& text) { return EvaluateEquation(ctx, Equation(text)); }
     void Set(const std::string& name, double value) {
         int index = ctx.variableTable.Find(name);
-        std::size_t i = index >= 0 ? static_cast<std::size_t>(index)
-                                   : ctx.variableTable.Append(name);
+        std::size_t i =
+            index >= 0 ? static_cast<std::size_t>(index) : ctx.variableTable.Append(name);
         ctx.variableTable.SetValue(i, value);
     }
     static int Status() { return Module().evalStatus; }

@@ -22,10 +22,9 @@ struct ReaderOnRoot : ::testing::Test {
 };
 
 TEST(TextForm, WrittenExamplesRoundTrip) {
-    for (const char* text :
-         {"x+1@", "x^2@@", "/^a@&b@@", "{cos}(x@@", "{Sa}~@", "%x+1@@", "[a@b@", "$x=2@",
-          "y=3x/^1@&x+1@-%x@@", "x^(a@@+1@", "((a@@+1@", "x^(a@b@+1@", "{sin}^2@(x@@",
-          "a^2@&1@@", "(@@", "a^2@~@"}) {
+    for (const char* text : {"x+1@", "x^2@@", "/^a@&b@@", "{cos}(x@@", "{Sa}~@", "%x+1@@", "[a@b@",
+                             "$x=2@", "y=3x/^1@&x+1@-%x@@", "x^(a@@+1@", "((a@@+1@", "x^(a@b@+1@",
+                             "{sin}^2@(x@@", "a^2@&1@@", "(@@", "a^2@~@"}) {
         EXPECT_EQ(RoundTrip(text), text) << text;
     }
 }

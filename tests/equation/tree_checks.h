@@ -18,9 +18,9 @@ namespace zx::equation::testing {
 class TreeChecker {
 public:
     // Checks the tree under root: root is a group without prev; every element has its link; every
-    // chain neighbour points back; every group heads its contents with exactly one placeholder whose
-    // prev is the group; every attached group is a group whose prev is its owner and which is not
-    // the owner's next; no element is reachable twice; placeholders stand only at chain heads.
+    // chain neighbour points back; every group heads its contents with exactly one placeholder
+    // whose prev is the group; every attached group is a group whose prev is its owner and which is
+    // not the owner's next; no element is reachable twice; placeholders stand only at chain heads.
     ::testing::AssertionResult Check(const EquationElement* root) {
         seen_.clear();
         error_.str("");
@@ -93,7 +93,8 @@ private:
             }
             Chain(g, e, false);
         }
-        if (e->accent != nullptr && (e->accent->prev() != nullptr || e->accent->next() != nullptr)) {
+        if (e->accent != nullptr &&
+            (e->accent->prev() != nullptr || e->accent->next() != nullptr)) {
             Fail("accent linked into a chain");
         }
     }
@@ -142,7 +143,9 @@ inline GroupElement* ReadLine(std::string_view text) {
     return root;
 }
 
-inline std::string Written(const GroupElement& root) { return ContentsText(root); }
+inline std::string Written(const GroupElement& root) {
+    return ContentsText(root);
+}
 
 // The text form of text after reading it into an empty root group.
 inline std::string RoundTrip(std::string_view text) {

@@ -1,4 +1,5 @@
 #include "frame_fixture.h"
+#include "zxframe/identifiers.h"
 #include "zxframe/result_codes.h"
 
 using zxhost::FaultRule;
@@ -13,8 +14,7 @@ constexpr int32_t kInjected = static_cast<int32_t>(0x80040123u);
 TEST_F(FrameThroughHost, FailedHostUtilitiesQueryFailsConstructionWithTheHostsResult) {
     host.hooks().failAt(zxhost::fault::kQueryHostUtilities, FaultRule{1, kInjected});
     void* out = nullptr;
-    EXPECT_EQ(module->createInstance(module->assetClass(), zx::kAssetInterfaceId, &out),
-              kInjected);
+    EXPECT_EQ(module->createInstance(module->assetClass(), zx::kAssetInterfaceId, &out), kInjected);
 }
 
 TEST_F(FrameThroughHost, ReadingAnUnknownPropertyIsRefused) {

@@ -55,14 +55,14 @@ TEST_F(FrameThroughHost, ClassFormKnowsClassesButNotInterfaceIdentifiers) {
     int32_t size = 0;
     zx::InstanceConstructor constructor = nullptr;
     zx::InstanceDestructor destructor = nullptr;
-    EXPECT_EQ(module->exports().getClassForm(&module->assetClass(), &size, &constructor,
-                                             &destructor),
-              zx::kOk);
+    EXPECT_EQ(
+        module->exports().getClassForm(&module->assetClass(), &size, &constructor, &destructor),
+        zx::kOk);
     EXPECT_GT(size, 24);
     EXPECT_NE(constructor, nullptr);
-    EXPECT_EQ(module->exports().getClassForm(&zx::kAssetAuxInterfaceId, &size, &constructor,
-                                             &destructor),
-              zx::kNoSuchClass);
+    EXPECT_EQ(
+        module->exports().getClassForm(&zx::kAssetAuxInterfaceId, &size, &constructor, &destructor),
+        zx::kNoSuchClass);
     EXPECT_EQ(module->exports().getClassObject(nullptr, nullptr, nullptr), zx::kNoSuchClass);
 }
 
@@ -120,7 +120,6 @@ TEST_F(FrameThroughHost, InterfaceCreationWithAFailingAllocatorAnswersOutOfMemor
     host.hooks().failAt(zxhost::fault::kAlloc, FaultRule{1});
     void* out = reinterpret_cast<void*>(1);
     zx::AssetInterface* asset = member.asset();
-    EXPECT_EQ(asset->ops->queryInterface(asset, &zx::kAssetInterfaceId, &out),
-              zx::kOutOfMemory);
+    EXPECT_EQ(asset->ops->queryInterface(asset, &zx::kAssetInterfaceId, &out), zx::kOutOfMemory);
     EXPECT_EQ(out, nullptr);
 }

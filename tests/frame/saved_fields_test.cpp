@@ -28,9 +28,11 @@ TEST(SavedFields, IntegersAndDoublesAreStoredMostSignificantByteFirst) {
     Block block{-2, 0x00AABBCC, 1.0, "ab"};
     uint8_t bytes[8];
     zx::encodeField(kFields[0], &block, bytes);
-    EXPECT_EQ(std::vector<uint8_t>(bytes, bytes + 4), (std::vector<uint8_t>{0xFF, 0xFF, 0xFF, 0xFE}));
+    EXPECT_EQ(std::vector<uint8_t>(bytes, bytes + 4),
+              (std::vector<uint8_t>{0xFF, 0xFF, 0xFF, 0xFE}));
     zx::encodeField(kFields[1], &block, bytes);
-    EXPECT_EQ(std::vector<uint8_t>(bytes, bytes + 4), (std::vector<uint8_t>{0x00, 0xAA, 0xBB, 0xCC}));
+    EXPECT_EQ(std::vector<uint8_t>(bytes, bytes + 4),
+              (std::vector<uint8_t>{0x00, 0xAA, 0xBB, 0xCC}));
     zx::encodeField(kFields[2], &block, bytes);
     EXPECT_EQ(std::vector<uint8_t>(bytes, bytes + 8),
               (std::vector<uint8_t>{0x3F, 0xF0, 0, 0, 0, 0, 0, 0}));

@@ -84,9 +84,11 @@ TEST_F(CounterMember, DialogCancelChangesNothing) {
 
 TEST_F(CounterMember, FailingRunDialogIsPassedOverWithoutOpening) {
     host.hooks().failAt(zxhost::fault::kRunDialog);
+    const int32_t references = host.hooks().liveReferenceTotal();
     const auto outcome = member->dialog({}, true);
     EXPECT_FALSE(outcome.opened);
-    EXPECT_EQ(host.hooks().liveReferenceTotal(), 0);
+    EXPECT_EQ(host.hooks().liveReferenceTotal(), references);
+    EXPECT_EQ(host.hooks().records.beginResources, host.hooks().records.endResources);
 }
 
 TEST_F(CounterMember, FailingHostUtilitiesQueryFailsTheCreation) {

@@ -10,9 +10,13 @@
 
 namespace zxtest {
 
-inline std::string pluginDir() { return std::string(ZX_BINARY_DIR) + "/bin"; }
+inline std::string pluginDir() {
+    return std::string(ZX_BINARY_DIR) + "/bin";
+}
 
-inline bool haveCounter() { return std::filesystem::exists(pluginDir() + "/tallydisc32.so"); }
+inline bool haveCounter() {
+    return std::filesystem::exists(pluginDir() + "/tallydisc32.so");
+}
 
 inline std::string scratchPath(const std::string& name) {
     const auto dir = std::filesystem::temp_directory_path() / "zxhost_tests";

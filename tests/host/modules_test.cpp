@@ -30,7 +30,8 @@ TEST(ModuleLoading, LibraryWithoutTheExportsIsNotAPlugin) {
         host.loadModule(zxtest::pluginDir() + "/libw32.so");
         FAIL() << "no error";
     } catch (const zxhost::Error& error) {
-        EXPECT_NE(std::string(error.what()).find("missing export DllGetClassInfo"), std::string::npos)
+        EXPECT_NE(std::string(error.what()).find("missing export DllGetClassInfo"),
+                  std::string::npos)
             << error.what();
     }
 }
@@ -39,6 +40,7 @@ TEST(ModuleLoading, BrokenModulesInPluginFoldersAreSkippedWithTheirErrors) {
     const std::string dir = zxtest::scratchPath("plugins");
     std::filesystem::create_directories(dir);
     std::ofstream(dir + "/junk32.so") << "junk";
+    std::ofstream(dir + "/libhelper32.so") << "a library, not a plug-in";
     zxhost::Host host({dir});
     EXPECT_TRUE(host.kinds().empty());
     ASSERT_EQ(host.loadErrors().size(), 1u);
@@ -60,7 +62,8 @@ TEST_F(Counter, RegistersItsKindWithTheFiveKeysInOrder) {
     EXPECT_EQ(kind.actorType, 1);
     EXPECT_EQ(kind.assetCaps, 18);
     ASSERT_EQ(kind.entries.size(), 5u);
-    const char* keys[] = {"symbolString", "displayNameString", "displayCategoryString", "actorType", "assetCaps"};
+    const char* keys[] = {"symbolString", "displayNameString", "displayCategoryString", "actorType",
+                          "assetCaps"};
     const int32_t types[] = {9, 9, 9, 3, 8};
     for (size_t i = 0; i < 5; ++i) {
         EXPECT_EQ(kind.entries[i].key, keys[i]);

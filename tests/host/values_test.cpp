@@ -122,9 +122,14 @@ TEST_F(Values, SymbolsAreStableDistinctAndEmptyCollidesWithNothing) {
 
 TEST_F(Values, CppValuesRoundTripThroughHostValues) {
     const zxhost::Value values[] = {
-        zxhost::Value(12), zxhost::Value(0.25), zxhost::Value("text"), zxhost::Value(zxhost::SymbolName{"Image"}),
-        zxhost::Value(zxhost::Rect{1, 2, 3, 4}), zxhost::Value(zxhost::List{zxhost::Value(1), zxhost::Value("a")}),
-        zxhost::Value(zxhost::MemberRef{3}), zxhost::Value()};
+        zxhost::Value(12),
+        zxhost::Value(0.25),
+        zxhost::Value("text"),
+        zxhost::Value(zxhost::SymbolName{"Image"}),
+        zxhost::Value(zxhost::Rect{1, 2, 3, 4}),
+        zxhost::Value(zxhost::List{zxhost::Value(1), zxhost::Value("a")}),
+        zxhost::Value(zxhost::MemberRef{3}),
+        zxhost::Value()};
     for (const auto& value : values) {
         zx::HostValue v = host.toHostValue(value);
         EXPECT_EQ(host.fromHostValue(v), value) << zxhost::describe(value);

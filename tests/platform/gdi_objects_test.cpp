@@ -188,3 +188,24 @@ TEST(GdiObjects, SaveDcRestoresSelectionsAndState) {
     EXPECT_TRUE(DeleteObject(pen));
     EXPECT_FALSE(RestoreDC(c.dc(), 1));
 }
+
+TEST(GdiObjects, ExtremeSizesAndCoordinatesClipOrFailWithoutCrashing) {
+    Canvas c;
+    Canvas src(8, 8);
+    EXPECT_TRUE(StretchBlt(c.dc(), -32767, -32767, 65534, 65534, src.dc(), 0, 0, 8, 8, SRCCOPY));
+    EXPECT_TRUE(StretchBlt(c.dc(), 0, 0, 4, 4, src.dc(), -2000000000, -2000000000, 2100000000,
+                           2100000000, SRCCOPY));
+    EXPECT_TRUE(BitBlt(c.dc(), 32767, 32767, 32767, 32767, src.dc(), 0, 0, SRCCOPY));
+    {
+        Selected pen(c.dc(), CreatePen(PS_SOLID, 1 << 30, kRed));
+        MoveToEx(c.dc(), -32767, 10, nullptr);
+        EXPECT_TRUE(LineTo(c.dc(), 32767, 20));
+        EXPECT_EQ(c.at(30, 30), kRed);
+    }
+    EXPECT_TRUE(Rectangle(c.dc(), -32767, -32767, 32767, 32767));
+    EXPECT_TRUE(Ellipse(c.dc(), -32767, -32767, 32767, 32767));
+    const POINT far[] = {{-32767, -32767}, {32767, 0}, {0, 32767}};
+    EXPECT_TRUE(Polygon(c.dc(), far, 3));
+    EXPECT_TRUE(TextOutA(c.dc(), 32767, -32767, "far", 3));
+    EXPECT_FALSE(Polygon(c.dc(), far, -1));
+}

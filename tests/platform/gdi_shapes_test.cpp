@@ -102,7 +102,7 @@ TEST(GdiShapes, BackwardDiagonalHatchIsAlignedToTheDeviceOrigin) {
         Selected brush(c.dc(), CreateHatchBrush(HS_BDIAGONAL, kRed));
         Rectangle(c.dc(), 40, 5, 50, 30);
     }
-    EXPECT_EQ(c.at(41, 6), kBlue);
+    EXPECT_EQ(c.at(42, 6), kBlue);
     EXPECT_EQ(c.at(41, 14), kRed);
     SelectObject(c.dc(), oldPen);
 }

@@ -127,13 +127,16 @@ TEST(GdiText, EscapementNineHundredTurnsTheLayoutCounterClockwise) {
     EXPECT_EQ(r.right, 20);
     EXPECT_EQ(r.bottom - r.top, extent);
     EXPECT_LE(std::abs((r.top + r.bottom) / 2 - 60), 1); // centred on y
-    // Upright glyphs read upwards: the first letter sits at the bottom.
+    // Left-aligned, the text starts at the reference point and runs upwards.
     SetBkMode(c.dc(), TRANSPARENT);
     SetTextColor(c.dc(), kRed);
+    SetTextAlign(c.dc(), TA_LEFT | TA_TOP);
     c.clear(kWhite);
-    TextOutA(c.dc(), 5, 60, "C", 1);
-    RECT first = c.bounds(kRed);
-    EXPECT_GT(first.top, r.top + extent / 2);
+    TextOutA(c.dc(), 5, 60, "Caption", 7);
+    RECT ink = c.bounds(kRed);
+    EXPECT_LE(ink.bottom, 61);
+    EXPECT_GE(ink.top, 60 - extent - 1);
+    EXPECT_GE(ink.left, 5);
 }
 
 TEST(GdiText, TextIsClippedByTheClipRegion) {

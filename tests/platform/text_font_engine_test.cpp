@@ -104,6 +104,17 @@ TEST(FontEngine, WindowsFacesMapToMetricCompatibleFamilies) {
     EXPECT_EQ(realize(request("No Such Face 42", 15))->familyName(), "Liberation Sans");
 }
 
+TEST(FontEngine, NamesThatAreNotFamiliesFallBackToTheDefaultSans) {
+    // Cell scripts may pass any bytes: cp-1252 letters that are not UTF-8, fontconfig's
+    // own pattern syntax, the longest name a cell holds.
+    for (std::string name : {std::string("Caf\xE9 \xFF"), std::string("Arial:bold"),
+                             std::string("a<b>&\"c"), std::string(59, 'x')}) {
+        auto face = realize(request(name, 15));
+        EXPECT_EQ(face->familyName(), "Liberation Sans") << name;
+        EXPECT_EQ(face->metrics().height, 15) << name;
+    }
+}
+
 TEST(FontEngine, AnyInstalledFamilyIsFoundByItsOwnName) {
     EXPECT_EQ(realize(request("DejaVu Serif", 15))->familyName(), "DejaVu Serif");
     EXPECT_EQ(realize(request("  nimbus sans ", 15))->familyName(), "Nimbus Sans");

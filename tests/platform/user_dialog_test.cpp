@@ -82,6 +82,10 @@ TEST(UserDialog, DriverSeesInitialValuesAndOkStoresItsEdits) {
     EXPECT_EQ(shown[4].kind, zxw32::ControlKind::CheckBox);
     EXPECT_TRUE(shown[4].checked);
     EXPECT_EQ(shown[5].kind, zxw32::ControlKind::Radio);
+    // CONTROL statements take their kind from the class and the button style.
+    EXPECT_EQ(shown[8].kind, zxw32::ControlKind::CheckBox);
+    EXPECT_EQ(shown[9].kind, zxw32::ControlKind::Edit);
+    EXPECT_EQ(shown[10].kind, zxw32::ControlKind::Static); // the group box
     EXPECT_EQ(shown[0].kind, zxw32::ControlKind::Button);
     EXPECT_EQ(shown[0].text, "OK");
     EXPECT_EQ(dialog.messages, (std::vector<UINT>{WM_INITDIALOG, WM_COMMAND}));

@@ -138,7 +138,7 @@ struct BrushScope {
 
 void line(HDC dc, int x0, int y0, int x1, int y1) {
     MoveToEx(dc, x0, y0, nullptr);
-    LineTo(dc, x0 == x1 && y0 == y1 ? x1 : x1, y1);
+    LineTo(dc, x1, y1);
 }
 
 // Lines in every octant and slope, including ties, from two centres.
@@ -291,6 +291,8 @@ void sceneFigures(Scene& s) {
         Ellipse(s.dc, 80, 10, 90, 20);
         PenScope wide(s.dc, PS_SOLID, 2, RGB(0, 0, 0));
         Ellipse(s.dc, 100, 10, 111, 21);
+        Ellipse(s.dc, 120, 10, 130, 20);   // a circle handle: radius 5, two-pixel pen
+        Rectangle(s.dc, 140, 10, 150, 20); // a square handle
     }
     {
         PenScope pen(s.dc, PS_NULL, 1, 0);
@@ -426,6 +428,26 @@ void sceneText(Scene& s) {
     DeleteObject(narrow);
 }
 
+// Centred text of odd and even extents, opaque, so that the box positions show how the
+// half extent is rounded.
+void sceneCentred(Scene& s) {
+    HFONT f = font(15, FW_BOLD);
+    HGDIOBJ old = SelectObject(s.dc, f);
+    SetBkMode(s.dc, OPAQUE);
+    SetBkColor(s.dc, RGB(200, 220, 255));
+    const char* texts[] = {"a", "ab", "abc", "W", "Wi", "1.5", "-0.25", "10", "i"};
+    const UINT aligns[] = {6, 14, 2, 26};
+    for (int a = 0; a < 4; ++a) {
+        SetTextAlign(s.dc, aligns[a]);
+        for (int i = 0; i < 9; ++i) {
+            int x = 20 + i * 25, y = 20 + a * 40;
+            s.text(x, y, texts[i]);
+        }
+    }
+    SelectObject(s.dc, old);
+    DeleteObject(f);
+}
+
 // Blits: copies, overlapping copies, (w - 1) x (h - 1) copies and stretches.
 void sceneBlits(Scene& s) {
     HDC src = CreateCompatibleDC(s.dc);
@@ -544,10 +566,10 @@ int main(int argc, char** argv) {
         const char* name;
         void (*draw)(Scene&);
     };
-    const Entry scenes[] = {{"lines", sceneLines},           {"styles", sceneStyles},
-                            {"rectangles", sceneRectangles}, {"figures", sceneFigures},
-                            {"clipping", sceneClipping},     {"text", sceneText},
-                            {"blits", sceneBlits},           {"mapping", sceneMapping}};
+    const Entry scenes[] = {
+        {"lines", sceneLines},     {"styles", sceneStyles},     {"rectangles", sceneRectangles},
+        {"figures", sceneFigures}, {"clipping", sceneClipping}, {"text", sceneText},
+        {"blits", sceneBlits},     {"centred", sceneCentred},   {"mapping", sceneMapping}};
     for (const Entry& e : scenes) {
         Scene scene;
         e.draw(scene);

@@ -95,12 +95,24 @@ private:
 };
 
 namespace gdi_detail {
-inline int setRop2(HDC dc, int value) { return SetROP2(dc, value); }
-inline int setBkMode(HDC dc, int value) { return SetBkMode(dc, value); }
-inline UINT setTextAlign(HDC dc, UINT value) { return SetTextAlign(dc, value); }
-inline int setMapMode(HDC dc, int value) { return SetMapMode(dc, value); }
-inline COLORREF setTextColor(HDC dc, COLORREF value) { return SetTextColor(dc, value); }
-inline COLORREF setBkColor(HDC dc, COLORREF value) { return SetBkColor(dc, value); }
+inline int setRop2(HDC dc, int value) {
+    return SetROP2(dc, value);
+}
+inline int setBkMode(HDC dc, int value) {
+    return SetBkMode(dc, value);
+}
+inline UINT setTextAlign(HDC dc, UINT value) {
+    return SetTextAlign(dc, value);
+}
+inline int setMapMode(HDC dc, int value) {
+    return SetMapMode(dc, value);
+}
+inline COLORREF setTextColor(HDC dc, COLORREF value) {
+    return SetTextColor(dc, value);
+}
+inline COLORREF setBkColor(HDC dc, COLORREF value) {
+    return SetBkColor(dc, value);
+}
 } // namespace gdi_detail
 
 using ScopedRop2 = ScopedSetting<int, gdi_detail::setRop2>;

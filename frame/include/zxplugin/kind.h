@@ -70,11 +70,11 @@ struct AssetKind {
     std::span<const SavedField> saved; // empty: the kind saves nothing
     std::span<const CommandSpec> commands;
     std::span<const DialogControl> dialog;
-    uint32_t blockSize;                  // the PropertyBlock, with any state of the kind
-    void (*setDefaults)(void* block);    // also runs when the host refused HostUtilities
-    int32_t dialogId;                    // 0: no properties dialog
-    int32_t thumbnailId;                 // 0: no thumbnail
-    HostRect defaultRect;                // used when getDefaultRect is null
+    uint32_t blockSize;               // the PropertyBlock, with any state of the kind
+    void (*setDefaults)(void* block); // also runs when the host refused HostUtilities
+    int32_t dialogId;                 // 0: no properties dialog
+    int32_t thumbnailId;              // 0: no thumbnail
+    HostRect defaultRect;             // used when getDefaultRect is null
     void (*getDefaultRect)(const AssetRecord& asset, HostRect* out) = nullptr;
     bool keepsMemberHost = false;
     bool unknownSetSucceeds = false; // the counter ignores unknown names on set
@@ -88,13 +88,12 @@ struct AssetKind {
 
 struct ActorKind {
     uint32_t stateSize;
-    int32_t caps;              // the capability word of GetSpriteCaps
-    bool keepsSpriteHost;      // event-handling kinds keep SpriteHost and SpriteServices
-    bool drawClearsChanged;    // the counter clears ChangedFlag at the end of every Draw
+    int32_t caps;           // the capability word of GetSpriteCaps
+    bool keepsSpriteHost;   // event-handling kinds keep SpriteHost and SpriteServices
+    bool drawClearsChanged; // the counter clears ChangedFlag at the end of every Draw
     // Draws into a device context of a draw context of kind 1 to 3.
     Result (*draw)(ActorRecord& actor, const DrawRecord& record, HDC dc, DrawContext* context);
-    Result (*handleEvent)(ActorRecord& actor, const EventRecord& event, int32_t* handled) =
-        nullptr;
+    Result (*handleEvent)(ActorRecord& actor, const EventRecord& event, int32_t* handled) = nullptr;
     // Link kinds other than 1 (member notifications).
     Result (*linkNotice)(ActorRecord& actor, int32_t code, AssetInterface* asset) = nullptr;
     Result (*construct)(ActorRecord& actor) = nullptr;

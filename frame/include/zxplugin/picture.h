@@ -10,10 +10,10 @@
 namespace zx {
 
 struct Picture {
-    void* handle = nullptr;        // HandleMemory handle holding the packed bitmap
-    const void* bitmap = nullptr;  // the locked bitmap: header, colour table, rows
-    const void* pixels = nullptr;  // its pixel rows
-    HostValue value{};             // from PictureFromDIB
+    void* handle = nullptr;       // HandleMemory handle holding the packed bitmap
+    const void* bitmap = nullptr; // the locked bitmap: header, colour table, rows
+    const void* pixels = nullptr; // its pixel rows
+    HostValue value{};            // from PictureFromDIB
     bool hasValue = false;
 };
 

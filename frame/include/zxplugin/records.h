@@ -71,8 +71,14 @@ constexpr uint32_t packColor(int32_t red, int32_t green, int32_t blue) {
     return static_cast<uint32_t>(red) + (static_cast<uint32_t>(blue) << 16) +
            ((static_cast<uint32_t>(green) & 0xFFFFFFu) << 8);
 }
-constexpr int32_t colorRed(uint32_t c) { return static_cast<int32_t>(c & 0xFF); }
-constexpr int32_t colorGreen(uint32_t c) { return static_cast<int32_t>((c >> 8) & 0xFF); }
-constexpr int32_t colorBlue(uint32_t c) { return static_cast<int32_t>((c >> 16) & 0xFF); }
+constexpr int32_t colorRed(uint32_t c) {
+    return static_cast<int32_t>(c & 0xFF);
+}
+constexpr int32_t colorGreen(uint32_t c) {
+    return static_cast<int32_t>((c >> 8) & 0xFF);
+}
+constexpr int32_t colorBlue(uint32_t c) {
+    return static_cast<int32_t>((c >> 16) & 0xFF);
+}
 
 } // namespace zx

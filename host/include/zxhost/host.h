@@ -32,8 +32,8 @@ struct Message {
 // "SetSpriteCursor"): the calling sprite (may be null) and the handler's arguments.
 using Handler = std::function<Value(Sprite* sprite, const std::vector<Value>& args)>;
 // Asked for handler names that have no registered Handler; nullopt when there is none.
-using HandlerLookup = std::function<std::optional<Value>(
-    const std::string& name, Sprite* sprite, const std::vector<Value>& args)>;
+using HandlerLookup = std::function<std::optional<Value>(const std::string& name, Sprite* sprite,
+                                                         const std::vector<Value>& args)>;
 
 class Host {
 public:

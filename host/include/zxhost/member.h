@@ -30,9 +30,9 @@ using DialogValue = std::variant<int32_t, bool, std::string>;
 using DialogValues = std::map<int32_t, DialogValue>;
 
 struct DialogOutcome {
-    int32_t code = 0;      // ShowPropertiesDialog's result
-    bool opened = false;   // the dialog ran and the driver saw it
-    DialogValues shown;    // what the controls showed when the dialog opened
+    int32_t code = 0;        // ShowPropertiesDialog's result
+    bool opened = false;     // the dialog ran and the driver saw it
+    DialogValues shown;      // what the controls showed when the dialog opened
     int32_t changeState = 0; // GetChangeState(1) afterwards (0 when it wrote nothing)
 };
 
@@ -72,6 +72,8 @@ public:
 
     // Direct access for tests.
     zx::AssetInterface* asset() const { return asset_; }
+    // The host object given to SetMemberHost (null for a bitmap member).
+    zx::MemberHost* memberHost() const { return reinterpret_cast<zx::MemberHost*>(memberHost_); }
     Module* module() const { return module_; }
     // A bitmap member's packed DIB (header, colour table, rows) or empty.
     const std::vector<uint8_t>& dib() const { return dib_; }

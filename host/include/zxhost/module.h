@@ -12,9 +12,9 @@ namespace zxhost {
 // One RegistryDict Put as the registrar made it.
 struct RegistryEntry {
     std::string key;
-    int32_t type = 0;    // 9 text, 3 integer, 8 flags
-    std::string text;    // type 9
-    int32_t number = 0;  // types 3 and 8
+    int32_t type = 0;   // 9 text, 3 integer, 8 flags
+    std::string text;   // type 9
+    int32_t number = 0; // types 3 and 8
     int32_t length = 0;
 };
 

@@ -70,6 +70,8 @@ public:
 
     // Direct access for tests.
     zx::SpriteActorInterface* actor() const { return actor_; }
+    // The SpriteHost given to SetSpriteHost (null for a bitmap sprite).
+    zx::SpriteHost* spriteHost() const { return reinterpret_cast<zx::SpriteHost*>(spriteHost_); }
 
 private:
     friend class HostImpl;

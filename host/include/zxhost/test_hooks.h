@@ -19,21 +19,21 @@ namespace fault {
 inline constexpr const char* kAlloc = "alloc";                   // HostAllocator 3 -> null
 inline constexpr const char* kCreateInstance = "createInstance"; // HostCallback 3
 inline constexpr const char* kForeignResources = "beginResources.foreign"; // foreign HINSTANCE
-inline constexpr const char* kAddEntry = "addEntry";             // RegistryCache 7
-inline constexpr const char* kPut = "put";                       // RegistryDict 6
-inline constexpr const char* kAllocHandle = "allocHandle";       // HandleMemory 3 -> 0
-inline constexpr const char* kPictureFromDIB = "pictureFromDIB"; // HostUtilities 29
-inline constexpr const char* kRunDialog = "runDialog";           // HostUtilities 45
+inline constexpr const char* kAddEntry = "addEntry";                       // RegistryCache 7
+inline constexpr const char* kPut = "put";                                 // RegistryDict 6
+inline constexpr const char* kAllocHandle = "allocHandle";                 // HandleMemory 3 -> 0
+inline constexpr const char* kPictureFromDIB = "pictureFromDIB";           // HostUtilities 29
+inline constexpr const char* kRunDialog = "runDialog";                     // HostUtilities 45
 inline constexpr const char* kStreamOpen = "stream.open";
 inline constexpr const char* kStreamRead = "stream.read";
 inline constexpr const char* kStreamWrite = "stream.write";
 inline constexpr const char* kStreamGetSize = "stream.getSize";
-inline constexpr const char* kMediaMemberRef = "media.memberRef";   // media services 3
-inline constexpr const char* kMediaPrepare = "media.prepare";       // media services 5
+inline constexpr const char* kMediaMemberRef = "media.memberRef";       // media services 3
+inline constexpr const char* kMediaPrepare = "media.prepare";           // media services 5
 inline constexpr const char* kMovieMemberObject = "movie.memberObject"; // movie 17
 inline constexpr const char* kMovieStageSurface = "movie.stageSurface"; // movie 19
-inline constexpr const char* kCurrentMovie = "stage.currentMovie";  // StageServices 6
-inline constexpr const char* kMemberFill = "castMember.fill";       // cast-member object 5
+inline constexpr const char* kCurrentMovie = "stage.currentMovie";      // StageServices 6
+inline constexpr const char* kMemberFill = "castMember.fill";           // cast-member object 5
 inline constexpr const char* kListCount = "list.count";
 inline constexpr const char* kListItem = "list.item";
 inline constexpr const char* kSpriteReference = "sprite.reference"; // SpriteServices 4
@@ -69,10 +69,10 @@ inline constexpr const char* kHostAllocator = "HostAllocator";
 struct PutCall {
     int32_t type = 0;
     std::string key;
-    std::string text;    // type 9
-    int32_t number = 0;  // types 3 and 8
+    std::string text;   // type 9
+    int32_t number = 0; // types 3 and 8
     int32_t length = 0;
-    int32_t result = 0;  // what the host answered
+    int32_t result = 0; // what the host answered
 };
 
 struct HandlerCall {
@@ -142,7 +142,8 @@ class TestHooks {
 public:
     // Arms a fault at one of the fault:: places (or "query:<service>").
     void failAt(const std::string& place, FaultRule rule = {});
-    void failNth(const std::string& place, int32_t nth, int32_t code = static_cast<int32_t>(0x80040002u));
+    void failNth(const std::string& place, int32_t nth,
+                 int32_t code = static_cast<int32_t>(0x80040002u));
     void clearFaults();
     // Called by the host at each fault place: the code to fail with, or 0.
     int32_t check(const std::string& place);

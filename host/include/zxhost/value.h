@@ -86,9 +86,18 @@ struct Value {
     Value(PictureRef v) : data(v) {}
 
     bool isVoid() const { return std::holds_alternative<std::monostate>(data); }
-    template <typename T> bool is() const { return std::holds_alternative<T>(data); }
-    template <typename T> const T& as() const { return std::get<T>(data); }
-    template <typename T> const T* get() const { return std::get_if<T>(&data); }
+    template <typename T>
+    bool is() const {
+        return std::holds_alternative<T>(data);
+    }
+    template <typename T>
+    const T& as() const {
+        return std::get<T>(data);
+    }
+    template <typename T>
+    const T* get() const {
+        return std::get_if<T>(&data);
+    }
 
     bool operator==(const Value&) const = default;
 };

@@ -62,11 +62,23 @@ struct AxisMap {
     int64_t origin;
     // Enlarging samples at the destination pixel's centre; shrinking starts each range
     // at the destination pixel's left edge.
-    int64_t first(int64_t j) const { return n < m ? (2 * j + 1) * n / (2 * m) : j * n / m; }
+    int64_t first(int64_t j) const {
+        using Wide = __int128;
+        return int64_t(n < m ? (Wide(2) * j + 1) * n / (Wide(2) * m) : Wide(j) * n / m);
+    }
     int64_t end(int64_t j) const {
-        return n < m ? first(j) + 1 : std::max(first(j) + 1, (j + 1) * n / m);
+        using Wide = __int128;
+        return n < m ? first(j) + 1 : std::max(first(j) + 1, int64_t(Wide(j + 1) * n / m));
     }
     int64_t at(int64_t k) const { return origin + (flip ? n - 1 - k : k); }
+    // Narrows [k0, k1) to the steps whose source pixel lies in [0, limit), so that huge
+    // source rectangles cost only their visible part.
+    void clamp(int64_t& k0, int64_t& k1, int64_t limit) const {
+        const int64_t lo = flip ? origin + n - limit : -origin;
+        const int64_t hi = flip ? origin + n : limit - origin;
+        k0 = std::max(k0, lo);
+        k1 = std::min(k1, hi);
+    }
 };
 
 // Stretch from a sampler (x, y) -> pixel. Enlarging repeats source pixels; shrinking in
@@ -97,11 +109,13 @@ void stretch(const Canvas& dst, Area d, Area s, int64_t srcWidth, int64_t srcHei
     DevRect r = DevRect{d.x, d.y, d.x + d.w, d.y + d.h}.intersect(dst.clip);
     for (int64_t y = r.top; y < r.bottom; ++y) {
         const int64_t j = y - d.y;
-        const int64_t k0 = my.first(j), k1 = merge ? my.end(j) : k0 + 1;
+        int64_t k0 = my.first(j), k1 = merge ? my.end(j) : k0 + 1;
+        my.clamp(k0, k1, srcHeight);
         uint32_t* row = dst.surface.row(y);
         for (int64_t x = r.left; x < r.right; ++x) {
             const int64_t i = x - d.x;
-            const int64_t l0 = mx.first(i), l1 = merge ? mx.end(i) : l0 + 1;
+            int64_t l0 = mx.first(i), l1 = merge ? mx.end(i) : l0 + 1;
+            mx.clamp(l0, l1, srcWidth);
             bool any = false;
             uint32_t value = 0;
             for (int64_t k = k0; k < k1; ++k) {

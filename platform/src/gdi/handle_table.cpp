@@ -24,9 +24,11 @@ struct Table {
     std::vector<uint32_t> freeSlots;
 };
 
+// Never destroyed: static objects of the host may still delete GDI objects while the
+// process exits.
 Table& table() {
-    static Table instance;
-    return instance;
+    static Table* const instance = new Table;
+    return *instance;
 }
 
 Handle encode(uint32_t index, const Slot& slot) {

@@ -32,8 +32,9 @@ Box strokeBox(const Box& b, const PenStroke& pen) {
 }
 
 // The outline pixels of the ellipse in the box [x0, x1] x [y0, y1] (inclusive), traced
-// with an integer midpoint walk that handles odd and even box sizes symmetrically. Points
-// come in groups of four mirrored pixels.
+// with an integer midpoint walk that handles odd and even box sizes symmetrically. Each
+// pixel comes with its quadrant (0 bottom-right, 1 bottom-left, 2 top-left, 3 top-right,
+// each walked from the horizontal axis outwards; 4 for the tips of flat ellipses).
 template <class Plot>
 void traceEllipse(int64_t x0, int64_t y0, int64_t x1, int64_t y1, Plot&& plot) {
     using Wide = __int128;
@@ -45,10 +46,10 @@ void traceEllipse(int64_t x0, int64_t y0, int64_t x1, int64_t y1, Plot&& plot) {
     y1 = y0 - b1;
     const Wide stepA = Wide(8) * a * a, stepB = Wide(8) * b * b;
     do {
-        plot(x1, y0);
-        plot(x0, y0);
-        plot(x0, y1);
-        plot(x1, y1);
+        plot(x1, y0, 0);
+        plot(x0, y0, 1);
+        plot(x0, y1, 2);
+        plot(x1, y1, 3);
         Wide e2 = 2 * err;
         if (e2 <= dy) {
             ++y0;
@@ -65,10 +66,10 @@ void traceEllipse(int64_t x0, int64_t y0, int64_t x1, int64_t y1, Plot&& plot) {
     } while (x0 <= x1);
     // Flat ellipses stop early: finish their tips.
     while (y0 - y1 < b) {
-        plot(x0 - 1, y0);
-        plot(x1 + 1, y0++);
-        plot(x0 - 1, y1);
-        plot(x1 + 1, y1--);
+        plot(x0 - 1, y0, 4);
+        plot(x1 + 1, y0++, 4);
+        plot(x0 - 1, y1, 4);
+        plot(x1 + 1, y1--, 4);
     }
 }
 
@@ -115,7 +116,7 @@ BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom) {
 }
 
 // Ellipse(l, t, r, b) traces the ellipse of the pixels [l, r - 1] x [t, b - 1]; the brush
-// fills between the outline's sides and the pen paints the outline. Without a pen the
+// fills it up to and including the outline, and the pen then paints the outline. Without a pen the
 // figure is one pixel smaller, as with Rectangle.
 BOOL WINAPI Ellipse(HDC hdc, int left, int top, int right, int bottom) {
     Canvas canvas;
@@ -142,11 +143,11 @@ BOOL WINAPI Ellipse(HDC hdc, int left, int top, int right, int bottom) {
         return FALSE;
     }
     RowExtents extents(e.top, e.bottom);
-    std::vector<DevPoint> outline;
-    traceEllipse(e.left, e.top, e.right, e.bottom, [&](int64_t x, int64_t y) {
+    std::vector<DevPoint> quadrants[5];
+    traceEllipse(e.left, e.top, e.right, e.bottom, [&](int64_t x, int64_t y, int quadrant) {
         extents.add(x, y);
         if (!pen.none) {
-            outline.push_back({x, y});
+            quadrants[quadrant].push_back({x, y});
         }
     });
     for (size_t i = 0; i < extents.rows.size(); ++i) {
@@ -154,15 +155,18 @@ BOOL WINAPI Ellipse(HDC hdc, int left, int top, int right, int bottom) {
         if (r.first > r.second) {
             continue;
         }
-        const int64_t y = extents.top + int64_t(i);
-        if (pen.none) {
-            fillSpan(canvas, brush, y, r.first, r.second + 1);
-        } else {
-            fillSpan(canvas, brush, y, r.first + 1, r.second);
-        }
+        // The brush covers the outline too: the gaps of a styled pen show it.
+        fillSpan(canvas, brush, extents.top + int64_t(i), r.first, r.second + 1);
     }
     if (!pen.none) {
-        strokePoints(canvas, pen, outline.data(), outline.size());
+        // The outline as one closed path, counter-clockwise from the right end of the
+        // horizontal axis, so style patterns and wide pens run along it.
+        std::vector<DevPoint> path(quadrants[3].begin(), quadrants[3].end());
+        path.insert(path.end(), quadrants[2].rbegin(), quadrants[2].rend());
+        path.insert(path.end(), quadrants[1].begin(), quadrants[1].end());
+        path.insert(path.end(), quadrants[0].rbegin(), quadrants[0].rend());
+        strokePolyline(canvas, pen, path.data(), path.size(), true);
+        strokePoints(canvas, pen, quadrants[4].data(), quadrants[4].size());
     }
     return TRUE;
 }

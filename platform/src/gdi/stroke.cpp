@@ -9,6 +9,8 @@
 namespace w32::gdi {
 namespace {
 
+constexpr int64_t kMaxPenWidth = 1024;
+
 struct DashPattern {
     uint8_t runs[6];
     int count;
@@ -159,7 +161,11 @@ PenStroke realisePen(const Canvas& canvas) {
     stroke.back = {toPixel(s.bkColor), s.rop2};
     stroke.opaque = s.bkMode == OPAQUE;
     stroke.insideFrame = pen->style == PS_INSIDEFRAME;
-    stroke.width = pen->width <= 1 ? 1 : int(std::max<int64_t>(1, scaleX(s, pen->width)));
+    // Wide pens are capped at 1024 pixels so that a script-sized width cannot make the
+    // round stamp unbounded.
+    stroke.width = pen->width <= 1
+                       ? 1
+                       : int(std::clamp<int64_t>(scaleX(s, pen->width), 1, kMaxPenWidth));
     if (stroke.width == 1 && pen->style >= PS_DASH && pen->style <= PS_DASHDOTDOT) {
         const DashPattern& d = kDashes[pen->style - PS_DASH];
         stroke.dashes = d.runs;

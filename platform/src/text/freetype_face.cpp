@@ -71,11 +71,13 @@ FreeTypeFace::FreeTypeFace(const FaceSetup& setup, const FontRequest& request) :
     metrics_.italic = request.italic;
     metrics_.charset = setup_.symbol ? kSymbolCharset : kAnsiCharset;
 
-    if (setup_.face) {
-        if (FT_New_Size(setup_.face, &size_) != 0 || FT_Activate_Size(size_) != 0 ||
-            FT_Set_Pixel_Sizes(setup_.face, xppem, ppem_) != 0) {
-            size_ = nullptr;
-        }
+    // Each realised font keeps its own size object on the shared face.
+    if (setup_.face && FT_New_Size(setup_.face, &size_) != 0)
+        size_ = nullptr;
+    if (size_ &&
+        (FT_Activate_Size(size_) != 0 || FT_Set_Pixel_Sizes(setup_.face, xppem, ppem_) != 0)) {
+        FT_Done_Size(size_);
+        size_ = nullptr;
     }
 }
 
