@@ -29,8 +29,12 @@ void echoMessage(const zxhost::Message& m) {
     std::fprintf(stderr, "zentrix: %s\n", line.c_str());
 }
 
-void writeStage(zxhost::Host& host, const fs::path& output) {
+void writeStage(zxhost::Host& host, const fs::path& output, zxlua::MovieScript* movie = nullptr) {
     host.stage().render();
+    // A script handler that failed during the render fails the run before anything is
+    // written.
+    if (movie)
+        movie->throwHandlerFailure();
     zxlua::writeAtomically(output,
                            [&](const fs::path& tmp) { host.stage().savePng(tmp.string()); });
     std::printf("wrote %s (%dx%d stage, %zu sprites)\n", output.string().c_str(),
@@ -57,9 +61,9 @@ int runScript(const fs::path& script, const CommandLine& cmd, const fs::path& fa
     for (const fs::path& p : movie.written())
         savedPng = savedPng || p.extension() == ".png";
     if (!cmd.output.empty()) {
-        writeStage(host, cmd.output);
+        writeStage(host, cmd.output, &movie);
     } else if (!fallback.empty() && !savedPng) {
-        writeStage(host, fallback);
+        writeStage(host, fallback, &movie);
     } else if (movie.written().empty()) {
         std::printf("%s: ran; %zu members, %zu sprites on a %dx%d stage; nothing written "
                     "(-o OUT.png saves the stage)\n",

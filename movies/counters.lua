@@ -20,13 +20,14 @@ dial.DigitsLeft = 1
 dial.BackColorLeft, dial.ForeColorLeft = 0x00A0FF, 0x000000
 score.add(dial, {left = 20, top = 75, right = 40, bottom = 97})
 
--- Drive: the odometer covers 99.97 units in small steps, the lap timer follows at a
--- tenth of the speed, the single wheel shows the last digit rolling.
+-- Drive: the odometer covers 99.975 units in small steps and ends rolling from 9999 to
+-- 10000; the lap counter shows the distance over 37 laps; the single wheel ends halfway
+-- between 3 and 4.
 local redraws = 0
 for step = 1, 43 do
   odo.Value = 9900 + step * 2.325
-  lap.Value = odo.Value / 100
-  dial.Value = odo.Value % 10
+  lap.Value = odo.Value / 37
+  dial.Value = step % 10 + 0.5
   redraws = redraws + stage.idle()
 end
 print(("odometer %.3f, lap %.4f, %d redraws"):format(odo.Value, lap.Value, redraws))

@@ -9,7 +9,8 @@ std::string handlerGlobalName(const std::string& handler) {
     std::string name = "on_";
     const auto upper = [](char c) { return std::isupper(static_cast<unsigned char>(c)) != 0; };
     const auto lowerOrDigit = [](char c) {
-        return std::islower(static_cast<unsigned char>(c)) || std::isdigit(static_cast<unsigned char>(c));
+        return std::islower(static_cast<unsigned char>(c)) ||
+               std::isdigit(static_cast<unsigned char>(c));
     };
     for (size_t i = 0; i < handler.size(); ++i) {
         const char c = handler[i];

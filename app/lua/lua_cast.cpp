@@ -8,6 +8,18 @@ namespace zxlua {
 
 namespace {
 
+// When the module named after a kind ("<kind>32.so") is there but did not load, its
+// error is the real cause of an unknown kind.
+std::string loadFailureOf(zxhost::Host& host, const std::string& kind) {
+    const std::string file = "/" + kind + "32.so";
+    for (const std::string& error : host.loadErrors()) {
+        const size_t at = error.find(file);
+        if (at != std::string::npos)
+            return " (" + error + ")";
+    }
+    return "";
+}
+
 int castNew(lua_State* L) {
     const std::string kind = argString(L, 1, "cast.new");
     const std::string name = argString(L, 2, "cast.new");
@@ -16,7 +28,7 @@ int castNew(lua_State* L) {
     if (host.member(name))
         fail("cast.new: a member named '" + name + "' exists already");
     if (!host.findModule(kind))
-        fail("cast.new: unknown kind '" + kind + "'");
+        fail("cast.new: unknown kind '" + kind + "'" + loadFailureOf(host, kind));
     pushMember(L, host.newMember(kind, name).id());
     return 1;
 }

@@ -106,8 +106,10 @@ zxhost::DialogValues dialogValues(lua_State* L, int index) {
         } else {
             const std::string got = luaL_typename(L, -1);
             lua_pop(L, 2);
-            fail("dialog: control " + std::to_string(id) + " takes an integer, boolean or "
-                                                            "string, not a " + got);
+            fail("dialog: control " + std::to_string(id) +
+                 " takes an integer, boolean or "
+                 "string, not a " +
+                 got);
         }
         lua_pop(L, 1);
     }
@@ -121,8 +123,7 @@ int memberDialog(lua_State* L) {
     if (!argAbsent(L, 3))
         button = argString(L, 3, "dialog");
     if (button != "ok" && button != "cancel")
-        fail("bad argument #3 to 'dialog' (\"ok\" or \"cancel\" expected, got \"" + button +
-             "\")");
+        fail("bad argument #3 to 'dialog' (\"ok\" or \"cancel\" expected, got \"" + button + "\")");
     const zxhost::DialogOutcome outcome = m.dialog(values, button == "ok");
     if (outcome.code != 0)
         failWithCode("ShowPropertiesDialog of '" + m.name() + "'", outcome.code);

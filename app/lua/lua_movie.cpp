@@ -11,7 +11,8 @@ namespace {
 int movieSave(lua_State* L) {
     Binding& b = binding(L);
     const std::filesystem::path path = scriptPath(L, argString(L, 1, "movie.save"));
-    writeAtomically(path, [&](const std::filesystem::path& tmp) { b.host.saveMovie(tmp.string()); });
+    writeAtomically(path,
+                    [&](const std::filesystem::path& tmp) { b.host.saveMovie(tmp.string()); });
     b.written.push_back(path);
     return 0;
 }

@@ -65,9 +65,8 @@ int stageRender(lua_State* L) {
 int stageSavePng(lua_State* L) {
     Binding& b = binding(L);
     const std::filesystem::path path = scriptPath(L, argString(L, 1, "stage.save_png"));
-    writeAtomically(path, [&](const std::filesystem::path& tmp) {
-        b.host.stage().savePng(tmp.string());
-    });
+    writeAtomically(
+        path, [&](const std::filesystem::path& tmp) { b.host.stage().savePng(tmp.string()); });
     b.written.push_back(path);
     return 0;
 }
@@ -79,14 +78,10 @@ int stagePixel(lua_State* L) {
     return 1;
 }
 
-const luaL_Reg kStage[] = {{"size", guarded<stageSize>},
-                           {"color", guarded<stageColor>},
-                           {"cursor", guarded<stageCursor>},
-                           {"idle", guarded<stageIdle>},
-                           {"render", guarded<stageRender>},
-                           {"save_png", guarded<stageSavePng>},
-                           {"pixel", guarded<stagePixel>},
-                           {nullptr, nullptr}};
+const luaL_Reg kStage[] = {{"size", guarded<stageSize>},     {"color", guarded<stageColor>},
+                           {"cursor", guarded<stageCursor>}, {"idle", guarded<stageIdle>},
+                           {"render", guarded<stageRender>}, {"save_png", guarded<stageSavePng>},
+                           {"pixel", guarded<stagePixel>},   {nullptr, nullptr}};
 
 } // namespace
 

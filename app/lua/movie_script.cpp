@@ -78,6 +78,15 @@ void MovieScript::runString(const std::string& code, const std::string& chunkNam
         throw ScriptError(errorText(L_));
     if (lua_pcall(L_, 0, 0, 0) != LUA_OK)
         throw ScriptError(errorText(L_));
+    throwHandlerFailure();
+}
+
+void MovieScript::throwHandlerFailure() {
+    if (binding_->handlerError.empty())
+        return;
+    const std::string message = std::move(binding_->handlerError);
+    binding_->handlerError.clear();
+    throw ScriptError(message);
 }
 
 const std::vector<std::filesystem::path>& MovieScript::written() const {

@@ -13,6 +13,11 @@ int raiseCaught(lua_State* L, const char* message) {
     return luaL_error(L, "%s", message);
 }
 
+int raiseAsIs(lua_State* L, const char* message) {
+    lua_pushstring(L, message);
+    return lua_error(L);
+}
+
 namespace {
 
 [[noreturn]] void badArgument(lua_State* L, int index, const char* function, const char* wanted) {

@@ -24,6 +24,8 @@ struct ScriptFailure {
 // scripts call runs its body here, where C++ exceptions are caught and only a plain
 // character buffer is alive when the Lua error is raised.
 int raiseCaught(lua_State* L, const char* message);
+// Raises a Lua error with the message unchanged.
+int raiseAsIs(lua_State* L, const char* message);
 
 // Moves a failure that a script handler left while the host called it into `buffer`;
 // false when there is none. (Defined with the binding.)
@@ -38,6 +40,8 @@ int guarded(lua_State* L) {
             const int results = Body(L);
             if (!takeHandlerFailure(L, message, sizeof message))
                 return results;
+            // The handler's message already names its own file and line.
+            return raiseAsIs(L, message);
         } catch (const ScriptFailure& f) {
             f.message.copy(message, sizeof message - 1);
             message[std::min(f.message.size(), sizeof message - 1)] = '\0';

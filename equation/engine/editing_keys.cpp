@@ -16,9 +16,7 @@ bool LineHasRoom(EquationContext& ctx, std::size_t added) {
 }
 
 bool InsertAtCaret(EquationContext& ctx, EquationElement* e) {
-    ElementList parts;
-    e->CollectSubtree(parts);
-    if (!LineHasRoom(ctx, parts.Count())) {
+    if (!LineHasRoom(ctx, SubtreeSize(e))) {
         DestroySubtree(e);
         return false;
     }

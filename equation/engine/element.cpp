@@ -246,6 +246,18 @@ std::size_t CountElements(EquationElement* root) {
     return list.Count();
 }
 
+std::size_t SubtreeSize(EquationElement* e) {
+    if (e == nullptr) {
+        return 0;
+    }
+    if (e->FirstChild() == nullptr && e->attachments == nullptr) {
+        return 1; // the common case needs no list
+    }
+    ElementList list;
+    e->CollectSubtree(list);
+    return list.Count();
+}
+
 void DestroyChain(EquationElement* root) {
     if (root == nullptr) {
         return;

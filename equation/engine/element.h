@@ -217,6 +217,9 @@ bool CanCarryAttachments(const EquationElement& e);
 // The root group of the line that holds e (the top of the owner walk), or null for a detached run.
 GroupElement* LineRoot(EquationElement* e);
 
+// Number of elements of e with its contents and attachments (not its right neighbours).
+std::size_t SubtreeSize(EquationElement* e);
+
 // Number of elements of the tree under root (root, its contents, attachments, and its right
 // neighbours).
 std::size_t CountElements(EquationElement* root);

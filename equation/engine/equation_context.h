@@ -10,16 +10,8 @@
 #include <vector>
 
 #include "element.h"
-
-// The evaluation side's per-context state, embedded here once its headers exist.
-#if __has_include("variable_table.h")
-#include "variable_table.h"
-#define ZX_EQUATION_HAS_VARIABLE_TABLE 1
-#endif
-#if __has_include("variable_state.h")
 #include "variable_state.h"
-#define ZX_EQUATION_HAS_VARIABLE_STATE 1
-#endif
+#include "variable_table.h"
 
 namespace zx::equation {
 
@@ -92,12 +84,9 @@ public:
     PaneRect rect;
     PaneHooks* paneHooks = nullptr;
 
-#ifdef ZX_EQUATION_HAS_VARIABLE_TABLE
+    // Evaluation side: the independent variables and the variable lists with their lines.
     VariableTable variableTable;
-#endif
-#ifdef ZX_EQUATION_HAS_VARIABLE_STATE
     VariableState variables;
-#endif
 };
 
 } // namespace zx::equation

@@ -2,6 +2,7 @@
 // connects a sink that shows a message box; until then messages are recorded.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -14,9 +15,11 @@ public:
     virtual void Show(const char* text, const char* caption) = 0;
 };
 
-// Keeps every message shown, oldest first.
+// Keeps the messages shown, oldest first; only the latest kMaxMessages, so a module that never
+// connects a sink does not grow without bound.
 class RecordingMessageSink final : public MessageSink {
 public:
+    static constexpr std::size_t kMaxMessages = 256;
     struct Message {
         std::string text;
         std::string caption;

@@ -92,9 +92,7 @@ bool EquationReader::HasRoom(std::size_t added) {
 }
 
 void EquationReader::Insert(EquationElement* e) {
-    ElementList parts;
-    e->CollectSubtree(parts);
-    if (!HasRoom(parts.Count())) {
+    if (!HasRoom(SubtreeSize(e))) {
         DestroySubtree(e);
         return;
     }

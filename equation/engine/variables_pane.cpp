@@ -7,18 +7,23 @@ namespace zx::equation {
 
 namespace {
 
-// Drops everything after the placeholder of line.
-void ClearAfterPlaceholder(EquationContext& ctx, GroupElement& line) {
-    EquationElement* placeholder = line.FirstChild();
-    EquationElement* rest = placeholder->next();
-    if (rest == nullptr) {
-        return;
+// Takes the variable buttons out of line, leaving anything else in place: a
+// definition typed into the line survives the pane being opened again.
+void RemovePaneElements(EquationContext& ctx, GroupElement& line) {
+    EquationElement* e = line.FirstChild()->next();
+    while (e != nullptr) {
+        EquationElement* following = e->next();
+        if (e->kind == kVariableButtonKind) {
+            e->prev()->link->next = following;
+            if (following != nullptr) {
+                following->link->prev = e->prev();
+            }
+            e->link->next = nullptr;
+            e->link->prev = nullptr;
+            ctx.DestroySubtree(e);
+        }
+        e = following;
     }
-    placeholder->link->next = nullptr;
-    rest->link->prev = nullptr;
-    ElementList doomed;
-    rest->Collect(doomed);
-    ctx.DestroyElements(doomed);
 }
 
 } // namespace
@@ -67,7 +72,7 @@ void OpenPane(EquationContext& ctx, GroupElement& line) {
     if (pane == nullptr || pane->open != 0) {
         return;
     }
-    ClearAfterPlaceholder(ctx, line);
+    RemovePaneElements(ctx, line);
     pane->open = 1;
     pane->secondFlag = 1;
     line.FirstChild()->editable = 0;

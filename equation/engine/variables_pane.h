@@ -22,7 +22,8 @@ public:
 
 // A new definition line for name: with the pane (open, both buttons) or a plain group.
 GroupElement* MakeDefinitionLine(EquationContext& ctx, const std::string& name, bool withPane);
-// Opens a closed pane: drops what the line holds after its placeholder and shows the buttons.
+// Opens a closed pane: the buttons it held are replaced by a fresh pair right after the
+// placeholder; whatever else the line holds stays.
 // Does nothing for a line without a pane or with an open one.
 void OpenPane(EquationContext& ctx, GroupElement& line);
 // The n-th (0-based) variable button of a line, or null.

@@ -97,6 +97,8 @@ public:
 
     // Blocks handed out by the HostAllocator.
     std::set<void*> allocatedBlocks;
+    // Class instances alive.
+    std::set<void*> instances;
     // HandleMemory handles alive.
     std::set<void*> handles;
 

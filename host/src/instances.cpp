@@ -34,6 +34,7 @@ void destroyInstance(void* instance) {
     HostImpl& host = *ModuleAccess::host(module);
     if (record->destructor)
         record->destructor(instance);
+    host.instances.erase(instance);
     std::free(instance);
     --ModuleAccess::live(module);
     ++host.hooks.records.instancesDestroyed;
@@ -181,6 +182,7 @@ int32_t Module::createInstance(const zx::Guid& clsid, const zx::Guid& iid, void*
     header->words[zx::kHeaderAllocator] = allocator();
     ++liveInstances_;
     ++host_->hooks.records.instancesCreated;
+    host_->instances.insert(instance);
     if (constructor) {
         const zx::Result built = constructor(instance);
         if (built != zx::kOk) {
@@ -197,6 +199,10 @@ int32_t Module::createInstance(const zx::Guid& clsid, const zx::Guid& iid, void*
     // instance goes when no interface was made.
     instanceRelease(instance);
     return got;
+}
+
+int32_t Host::instanceReferences(void* instance) const {
+    return impl_->instances.count(instance) ? recordOf(instance)->refs : -1;
 }
 
 zx::HostCallback* Module::callback() {

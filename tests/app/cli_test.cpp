@@ -30,9 +30,9 @@ protected:
     void TearDown() override { fs::remove_all(dir_); }
 
     // Runs zentrix with `args` in the test's folder.
-    Outcome zentrix(const std::string& args) {
-        const std::string command = "cd '" + dir_.string() + "' && '" ZENTRIX_EXE "' " + args +
-                                    " >out.txt 2>err.txt";
+    Outcome zentrix(const std::string& args, const std::string& environment = "") {
+        const std::string command = "cd '" + dir_.string() + "' && " + environment + " '" +
+                                    ZENTRIX_EXE "' " + args + " >out.txt 2>err.txt";
         const int raw = std::system(command.c_str());
         Outcome o;
         o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -99,6 +99,18 @@ TEST_F(ProgramTest, ScriptFailuresAreOneLineWithFileAndLine) {
     EXPECT_EQ(kind.status, 1);
     EXPECT_EQ(kind.err, "zentrix: kind.lua:3: cast.new: unknown kind 'teapot'\n");
     EXPECT_FALSE(fs::exists(dir_ / "x.png"));
+}
+
+TEST_F(ProgramTest, ModuleThatDoesNotLoadIsNamedAsTheCause) {
+    fs::create_directories(dir_ / "plugins");
+    write("plugins/broken32.so", "not a shared object");
+    write("broken.lua", "cast.new('broken', 'b')\n");
+    const Outcome o = zentrix("run broken.lua -o x.png", "ZENTRIX_PLUGIN_PATH=plugins");
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(lines(o.err), 1);
+    EXPECT_EQ(o.err.rfind("zentrix: broken.lua:1: cast.new: unknown kind 'broken' (", 0), 0u)
+        << o.err;
+    EXPECT_NE(o.err.find("broken32.so"), std::string::npos) << o.err;
 }
 
 TEST_F(ProgramTest, BadMovieFileLeavesNoOutput) {

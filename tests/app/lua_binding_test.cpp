@@ -23,8 +23,10 @@ TEST_F(ScriptTest, SyntaxAndRuntimeErrorsAreOneLineWithFileAndLine) {
 
 TEST_F(ScriptTest, ValuesRoundTripThroughHostForm) {
     lua_State* L = script_->state();
-    const char* samples[] = {"return 42",          "return 2.5",
-                             "return 'text'",      "return {1, 2.5, 'x', {3}}",
+    const char* samples[] = {"return 42",
+                             "return 2.5",
+                             "return 'text'",
+                             "return {1, 2.5, 'x', {3}}",
                              "return {left = 1, top = 2, right = 3, bottom = 4}",
                              "return 0xFFFFFFFF"};
     for (const char* code : samples) {
@@ -55,12 +57,26 @@ TEST_F(ScriptTest, HandlerCallsReachSnakeCaseGlobalsWithTheSprite) {
         s = score.add(m, {left = 0, top = 0, right = 10, bottom = 10})
     )");
     zxhost::Sprite* sprite = host_->sprites().at(0);
-    const auto result = host_->impl().callHandler(
-        "SetSpriteCursor", sprite, {sprite->ref(), zxhost::Value(int32_t{2})});
+    const auto result = host_->impl().callHandler("SetSpriteCursor", sprite,
+                                                  {sprite->ref(), zxhost::Value(int32_t{2})});
     ASSERT_TRUE(result.has_value());
     EXPECT_EQ(*result, zxhost::Value(int32_t{7}));
     EXPECT_EQ(integer("calls"), 1);
     EXPECT_EQ(integer("got_code"), 2);
     run("assert(got_sprite)");
     EXPECT_FALSE(host_->impl().callHandler("NoSuchHandler", sprite, {}).has_value());
+}
+
+TEST_F(ScriptTest, HandlerErrorIsRaisedWhereTheScriptResumes) {
+    run(R"(
+        function on_refresh(sprite)
+          error("refresh went wrong")
+        end
+        score.add(cast.new("tallydisc", "c"), {left = 0, top = 0, right = 10, bottom = 10})
+    )");
+    zxhost::Sprite* sprite = host_->sprites().at(0);
+    // The plug-in gets a void result; the failure waits for the script.
+    EXPECT_EQ(host_->impl().callHandler("Refresh", sprite, {}), zxhost::Value{});
+    EXPECT_EQ(errorOf("stage.idle()"), "test.lua:3: refresh went wrong");
+    EXPECT_EQ(errorOf("stage.idle()"), "");
 }

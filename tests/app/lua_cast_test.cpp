@@ -1,6 +1,8 @@
 // Members in scripts: creation, lookup, properties, commands, saved blocks, the dialog.
 #include "script_fixture.h"
 
+#include <fstream>
+
 TEST_F(ScriptTest, NewMemberIsFoundByNameAndListed) {
     run(R"(
         local m = cast.new("tallydisc", "odo")
@@ -107,8 +109,9 @@ TEST_F(ScriptTest, DialogReturnsShownValuesAndAppliesOnlyOnOk) {
     EXPECT_EQ(text("value_shown"), "0.000000");
     EXPECT_EQ(integer("after_ok"), 5);
     EXPECT_EQ(integer("after_cancel"), 5);
-    EXPECT_NE(errorOf("cast.new('tallydisc', 'x'):dialog({}, 'maybe')").find("\"ok\" or \"cancel\""),
-              std::string::npos);
+    EXPECT_NE(
+        errorOf("cast.new('tallydisc', 'x'):dialog({}, 'maybe')").find("\"ok\" or \"cancel\""),
+        std::string::npos);
 }
 
 TEST_F(ScriptTest, ValuesWithoutHostFormAreRefused) {
@@ -117,4 +120,45 @@ TEST_F(ScriptTest, ValuesWithoutHostFormAreRefused) {
               "bottom=} or a list");
     EXPECT_EQ(errorOf("local m = cast.new('tallydisc', 'd')\nm.Value = 1 << 40"),
               "test.lua:2: property Value: integer 1099511627776 does not fit 32 bits");
+}
+
+namespace {
+
+// A 2 x 2 24-bit BMP file.
+void writeBmp(const std::filesystem::path& path) {
+    std::string bmp(70, '\0');
+    auto put32 = [&](size_t at, uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            bmp[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+    };
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    put32(2, 70);
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, 2);
+    put32(22, 2);
+    bmp[26] = 1;
+    bmp[28] = 24;
+    put32(34, 16);
+    for (size_t i = 54; i < 70; ++i)
+        bmp[i] = static_cast<char>(0x80);
+    std::ofstream(path, std::ios::binary) << bmp;
+}
+
+} // namespace
+
+TEST_F(ScriptTest, BitmapMembersComeFromFilesBesideTheScript) {
+    writeBmp(dir_ / "keys.bmp");
+    run(R"(
+        local b = cast.bitmap("keys", "keys.bmp")
+        kind = b:kind()
+    )");
+    EXPECT_EQ(text("kind"), "bitmap");
+    // A bitmap member has no properties: the failed write carries the host's code.
+    EXPECT_EQ(errorOf("cast.get('keys').Width = 3"),
+              "test.lua:1: SetProp 'Width' failed: 0x800407D5");
+    const std::string missing = errorOf("cast.bitmap('other', 'absent.bmp')");
+    EXPECT_EQ(missing.rfind("test.lua:1: ", 0), 0u) << missing;
+    EXPECT_NE(missing.find("absent.bmp"), std::string::npos) << missing;
 }

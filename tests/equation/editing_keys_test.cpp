@@ -154,6 +154,19 @@ TEST_F(Editing, ArrowsFollowTheLinks) {
     EXPECT_EQ(CaretTag(), 'b');
 }
 
+TEST_F(Editing, TypingOnAGroupOutsideAnyChainAppendsToItsContents) {
+    // ")" in a superscript leaves the caret on the superscript group itself; what is typed then
+    // stays in the superscript, where it is drawn, so the stored text reads back the same.
+    Type("x^2)+1");
+    EXPECT_EQ(Text(), "x^2+1@@");
+    Type(" =");
+    EXPECT_EQ(Text(), "x^2+1@=@");
+    // The line's root takes neither a right neighbour nor attachments.
+    ctx.caret = line;
+    Type("^y");
+    EXPECT_EQ(Text(), "x^2+1@=y@");
+}
+
 TEST_F(Editing, CaretOnAPlaceholderTakesNoAttachments) {
     Type("^&");
     EXPECT_EQ(Text(), "@");

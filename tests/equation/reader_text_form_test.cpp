@@ -138,6 +138,15 @@ TEST_F(ReaderOnRoot, CloseParenthesisGoesToTheEnclosingGroupWithoutStepping) {
     EXPECT_EQ(reader.Current(), root->FirstChild()->next()->upper());
 }
 
+TEST_F(ReaderOnRoot, ElementsAfterAGroupOutsideAnyChainGoIntoItsContents) {
+    Feed("x^a)b@c");
+    EXPECT_EQ(Written(*root), "x^ab@c@");
+    Feed("@^2&3");
+    EXPECT_EQ(root->next(), nullptr);
+    EXPECT_EQ(root->attachments, nullptr);
+    EXPECT_EQ(Written(*root), "x^ab@c2&3@@"); // "^" ignored on the root, "&" taken by the 2
+}
+
 TEST_F(ReaderOnRoot, MoveCodesFollowLinksWhenTheyExist) {
     Feed("a^2@&3@b");
     EquationElement* b = reader.Current();

@@ -115,6 +115,17 @@ TEST_F(VariablesTest, DefinitionTextReplacesTheButtons) {
     EXPECT_DOUBLE_EQ(EvaluateEquation(ctx, ctx.equations[0]), 3);
 }
 
+TEST_F(VariablesTest, ReopeningThePaneKeepsATypedDefinition) {
+    Equation("y=a");
+    ctx.variables.dependentNames[0] = "y";
+    RefreshVariables(ctx);
+    SetDefinitionTexts(ctx, {"a"}, {"4"});
+    RemoveIndependent(ctx, {"a"}); // the pane opens again over the definition
+    GroupElement* line = DefinitionLine(ctx, "a");
+    EXPECT_EQ(FindVariableButton(*line, 2), nullptr); // exactly two buttons
+    EXPECT_DOUBLE_EQ(EvaluateEquation(ctx, ctx.equations[0]), 4);
+}
+
 TEST_F(VariablesTest, ClearDefinitionsEmptiesTheLists) {
     Equation("y=a+b");
     RefreshVariables(ctx);

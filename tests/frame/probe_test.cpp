@@ -16,8 +16,7 @@ namespace {
 constexpr int32_t kInjected = static_cast<int32_t>(0x80040321u);
 
 // A 24-bit BMP file of 3 x 2 pixels; `height` may be negative (top-down).
-std::vector<uint8_t> bmpFile(int32_t width, int32_t height, uint16_t bits = 24,
-                             uint32_t used = 0) {
+std::vector<uint8_t> bmpFile(int32_t width, int32_t height, uint16_t bits = 24, uint32_t used = 0) {
     const int32_t rows = height < 0 ? -height : height;
     const uint32_t rowBytes = ((bits * static_cast<uint32_t>(width) + 31) / 32) * 4;
     const uint32_t colors = used != 0 ? used : (bits <= 8 ? 1u << bits : 0u);

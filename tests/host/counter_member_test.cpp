@@ -99,4 +99,49 @@ TEST_F(CounterMember, FailingHostUtilitiesQueryFailsTheCreation) {
     EXPECT_EQ(host.hooks().records.instancesCreated, host.hooks().records.instancesDestroyed + 1);
 }
 
+TEST_F(CounterMember, StreamsOfAnyOtherSizeAreNotRead) {
+    const auto before = member->save();
+    for (int32_t size : {39, 41, 0}) {
+        host.hooks().nextStream = zxhost::StreamOverride{std::vector<uint8_t>(41, 0x11), size};
+        member->load({});
+        EXPECT_EQ(member->save(), before) << size;
+    }
+    EXPECT_EQ(host.hooks().calls(zxhost::fault::kStreamRead), 0);
+}
+
+TEST_F(CounterMember, ForeignResourceInstanceMakesTheDialogFailButKeepsPairing) {
+    host.hooks().failAt(zxhost::fault::kForeignResources, {0, 1});
+    const auto outcome = member->dialog({}, true);
+    EXPECT_FALSE(outcome.opened);
+    EXPECT_EQ(host.hooks().records.beginResources, 1);
+    EXPECT_EQ(host.hooks().records.endResources, 1);
+}
+
+TEST_F(CounterMember, FailingCreateInstanceFailsTheSprite) {
+    host.hooks().failAt(zxhost::fault::kCreateInstance, {0, zx::kOutOfMemory});
+    try {
+        host.addSprite(*member, zxhost::Rect{0, 0, 30, 16});
+        FAIL() << "no error";
+    } catch (const zxhost::Error& error) {
+        EXPECT_NE(std::string(error.what()).find("0x80040002"), std::string::npos);
+    }
+    EXPECT_TRUE(host.sprites().empty());
+}
+
+TEST_F(CounterMember, ThumbnailDrawsOnlyForDrawingContextKinds) {
+    host.stage().setSize(64, 64);
+    host.stage().setColor(0x123456);
+    host.stage().render();
+    EXPECT_EQ(member->drawThumbnail(host.stage().dc(), zxhost::Rect{0, 0, 32, 32}, 0), 0);
+    EXPECT_EQ(host.stage().pixel(16, 16), 0x123456u);
+    EXPECT_EQ(member->drawThumbnail(host.stage().dc(), zxhost::Rect{0, 0, 32, 32}, 1), 0);
+    int changed = 0;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            changed += host.stage().pixel(x, y) != 0x123456u;
+    EXPECT_GT(changed, 100);
+    EXPECT_EQ(host.stage().pixel(40, 40), 0x123456u);
+    host.stage().savePng(zxtest::scratchPath("thumbnail.png"));
+}
+
 } // namespace

@@ -156,4 +156,20 @@ TEST_F(Pictures, BitmapMemberFillsImageMediaWithAPackedDib) {
     EXPECT_EQ(host.hooks().liveReferenceTotal(), 0);
 }
 
+TEST_F(Pictures, BitmapMembersSurviveAMovieRoundTripAndDrawAsSprites) {
+    zxhost::Member& keys = host.newBitmapMemberFromBytes("keys", bmpFile(smallDib()));
+    host.stage().setSize(20, 20);
+    host.addSprite(keys, zxhost::Rect{0, 0, 8, 4});
+    const std::string path = zxtest::scratchPath("bitmap_movie.json");
+    host.saveMovie(path);
+    zxhost::Host other;
+    other.loadMovie(path);
+    ASSERT_NE(other.member("keys"), nullptr);
+    EXPECT_EQ(other.member("keys")->dib(), keys.dib());
+    other.stage().render();
+    EXPECT_EQ(other.stage().pixel(0, 0), 0x0000FFu); // red, scaled two to one
+    EXPECT_EQ(other.stage().pixel(3, 0), 0x00FF00u);
+    EXPECT_EQ(other.stage().pixel(0, 3), 0xFF0000u);
+}
+
 } // namespace

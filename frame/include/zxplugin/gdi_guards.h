@@ -45,6 +45,31 @@ private:
     HDC dc_;
 };
 
+// An off-screen drawing surface: a memory device context with a compatible bitmap selected.
+// A surface of zero or negative size is never created, so nothing is drawn from it.
+class OffscreenSurface {
+public:
+    OffscreenSurface(HDC like, int width, int height)
+        : memory_(like),
+          bitmap_(width > 0 && height > 0 && memory_ ? CreateCompatibleBitmap(like, width, height)
+                                                     : nullptr),
+          previous_(bitmap_ ? SelectObject(memory_.get(), bitmap_.get()) : nullptr) {}
+    OffscreenSurface(const OffscreenSurface&) = delete;
+    OffscreenSurface& operator=(const OffscreenSurface&) = delete;
+    ~OffscreenSurface() {
+        if (previous_ != nullptr) {
+            SelectObject(memory_.get(), previous_);
+        }
+    }
+    HDC dc() const { return memory_.get(); }
+    explicit operator bool() const { return static_cast<bool>(bitmap_); }
+
+private:
+    MemoryDC memory_;
+    GdiObject<HBITMAP> bitmap_;
+    HGDIOBJ previous_;
+};
+
 // Selects an object into a device context and selects the previous one back.
 class Selection {
 public:

@@ -119,6 +119,9 @@ public:
     int32_t liveHandles() const;
     // The lock count of a live HandleMemory handle, -1 for any other pointer.
     int32_t handleLockCount(void* handle) const;
+    // The host's reference count of a live class instance (the owner an interface object
+    // points to), -1 for anything else.
+    int32_t instanceReferences(void* instance) const;
     // Blocks of the HostAllocator not yet freed.
     int32_t liveAllocations() const;
     // A memory stream over bytes (read mode) or collecting writes; Release when done.

@@ -163,9 +163,8 @@ PenStroke realisePen(const Canvas& canvas) {
     stroke.insideFrame = pen->style == PS_INSIDEFRAME;
     // Wide pens are capped at 1024 pixels so that a script-sized width cannot make the
     // round stamp unbounded.
-    stroke.width = pen->width <= 1
-                       ? 1
-                       : int(std::clamp<int64_t>(scaleX(s, pen->width), 1, kMaxPenWidth));
+    stroke.width =
+        pen->width <= 1 ? 1 : int(std::clamp<int64_t>(scaleX(s, pen->width), 1, kMaxPenWidth));
     if (stroke.width == 1 && pen->style >= PS_DASH && pen->style <= PS_DASHDOTDOT) {
         const DashPattern& d = kDashes[pen->style - PS_DASH];
         stroke.dashes = d.runs;

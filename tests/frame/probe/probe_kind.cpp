@@ -37,7 +37,9 @@ constexpr zx::SavedField kSaved[] = {
 
 #undef FIELD
 
-ProbeBlock& block(zx::AssetRecord& asset) { return zx::blockOf<ProbeBlock>(asset); }
+ProbeBlock& block(zx::AssetRecord& asset) {
+    return zx::blockOf<ProbeBlock>(asset);
+}
 
 int32_t integerArgument(zx::CommandCall& call, int index) {
     int32_t number = 0;
@@ -73,16 +75,21 @@ constexpr zx::CommandSpec kCommands[] = {
     {"PictureSize", 0, pictureSize},
 };
 
-void setDefaults(void* b) { static_cast<ProbeBlock*>(b)->number = 7; }
+void setDefaults(void* b) {
+    static_cast<ProbeBlock*>(b)->number = 7;
+}
 
 zx::Result construct(zx::AssetRecord& asset) {
     block(asset).loadResult = zx::loadPicture(asset.header, 101, block(asset).picture);
     return zx::kOk;
 }
 
-void destruct(zx::AssetRecord& asset) { zx::freePicture(asset.header, block(asset).picture); }
+void destruct(zx::AssetRecord& asset) {
+    zx::freePicture(asset.header, block(asset).picture);
+}
 
-zx::Result draw(zx::ActorRecord& actor, const zx::DrawRecord& record, HDC, zx::DrawContext* context) {
+zx::Result draw(zx::ActorRecord& actor, const zx::DrawRecord& record, HDC,
+                zx::DrawContext* context) {
     const zx::HostRect destination{record.words[0], record.words[1], record.words[2],
                                    record.words[3]};
     return zx::drawPicture(context, block(*zx::linkedAsset(actor)).picture, destination, record);

@@ -41,6 +41,10 @@ public:
     void runString(const std::string& code, const std::string& chunkName,
                    const std::filesystem::path& baseDir = std::filesystem::current_path());
 
+    // Throws the ScriptError of a script handler that failed while the host called it
+    // outside the script (e.g. during a render after the script ended), once.
+    void throwHandlerFailure();
+
     // The files the script wrote (stage.save_png, movie.save), in order.
     const std::vector<std::filesystem::path>& written() const;
 
