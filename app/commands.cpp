@@ -79,7 +79,8 @@ int renderMovie(const CommandLine& cmd) {
         std::fprintf(stderr, "zentrix: warning: %s\n", warning.c_str());
     if (cmd.verbose)
         for (const zxhost::Message& m : host.messages())
-            echoMessage(m);
+            if (m.kind != "warning") // printed above already
+                echoMessage(m);
     writeStage(host, cmd.output);
     return 0;
 }

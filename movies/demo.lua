@@ -1,7 +1,7 @@
 -- The demo movie: every finished kind on one stage. `zentrix` (no arguments) runs it and
 -- writes demo.png.
 
-stage.size(360, 200)
+stage.size(220, 180)
 stage.color(0x4A3018)  -- 0xBBGGRR: a dark slate blue
 
 -- Kinds whose plug-in was found; the demo shows what is installed.
@@ -30,28 +30,28 @@ if installed.tallydisc then
   counter("rolling", {left = 2, right = 1, Value = 19.96,
                       BackColorLeft = 0x202020, ForeColorLeft = 0x00D0FF,
                       BackColorRight = 0x00D0FF, ForeColorRight = 0x202020,
-                      DivideColorLeft = 0x606060}, 220, 20, 18)
+                      DivideColorLeft = 0x606060}, 150, 20, 18)
 
   -- A score board: yellow on dark red, integer wheels only; the last wheel halfway
   -- from 4 to 5.
   counter("score", {left = 4, right = 0, Value = 1234.5,
                     BackColorLeft = 0x101080, ForeColorLeft = 0x00FFFF,
-                    DivideColorLeft = 0x3030C0}, 20, 70, 20)
+                    DivideColorLeft = 0x3030C0}, 20, 60, 20)
 
   -- A fraction-only gauge: green on black.
   counter("fraction", {left = 0, right = 4, Value = 0.2718,
                        BackColorRight = 0x000000, ForeColorRight = 0x40FF40,
-                       DivideColorRight = 0x206020}, 150, 70, 16)
+                       DivideColorRight = 0x206020}, 120, 60, 16)
 
   -- A long counter with a negative value: the magnitude is shown, no sign.
   counter("balance", {left = 8, right = 2, Value = -1000204.5,
                       BackColorLeft = 0xF0F0F0, ForeColorLeft = 0x303030,
-                      BackColorRight = 0xC0E0FF, ForeColorRight = 0x000080}, 20, 120, 16)
+                      BackColorRight = 0xC0E0FF, ForeColorRight = 0x000080}, 20, 100, 16)
 
   -- A counter that a script drives: it counts up in small steps, rolling between digits.
   local ticker = counter("ticker", {left = 3, right = 0, Value = 0,
                                     BackColorLeft = 0x000000, ForeColorLeft = 0xFFFFFF},
-                         20, 160, 18)
+                         20, 140, 18)
   local m = ticker:member()
   for _ = 1, 37 do
     m.Value = m.Value + 0.75

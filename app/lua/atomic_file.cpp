@@ -2,6 +2,7 @@
 #include "zxlua/atomic_file.h"
 
 #include <stdexcept>
+#include <string>
 #include <system_error>
 #include <unistd.h>
 
@@ -22,10 +23,16 @@ void writeAtomically(const fs::path& target, const std::function<void(const fs::
         fs::rename(tmp, target, ec);
         if (ec)
             throw std::runtime_error(target.string() + ": cannot write: " + ec.message());
-    } catch (...) {
+    } catch (const std::exception& e) {
         std::error_code ignored;
         fs::remove(tmp, ignored);
-        throw;
+        // The writer names the file it was given; the user knows only the target.
+        std::string message = e.what();
+        const std::string tmpName = tmp.string();
+        for (size_t at = message.find(tmpName); at != std::string::npos;
+             at = message.find(tmpName, at))
+            message.replace(at, tmpName.size(), target.string());
+        throw std::runtime_error(message);
     }
 }
 

@@ -37,8 +37,14 @@ std::optional<zxhost::Value> callScriptHandler(Binding& b, const std::string& na
         pushSprite(L, sprite->id());
     else
         lua_pushnil(L);
-    for (const zxhost::Value& v : args)
-        pushHostValue(L, v);
+    try {
+        for (const zxhost::Value& v : args)
+            pushHostValue(L, v);
+    } catch (const ScriptFailure& f) {
+        lua_settop(L, top);
+        b.handlerError = global + ": " + f.message;
+        return zxhost::Value{};
+    }
     zxhost::Value result;
     if (lua_pcall(L, static_cast<int>(args.size()) + 1, 1, 0) != LUA_OK) {
         const char* message = lua_tostring(L, -1);

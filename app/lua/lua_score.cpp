@@ -42,10 +42,12 @@ int scoreAdd(lua_State* L) {
     std::array<int32_t, 4> params{};
     if (!argAbsent(L, 3)) {
         argTable(L, 3, "score.add");
-        if (lua_getfield(L, 3, "ink") != LUA_TNIL)
+        lua_pushstring(L, "ink");
+        if (lua_rawget(L, 3) != LUA_TNIL)
             ink = static_cast<int32_t>(argInteger(L, -1, "score.add (ink)"));
         lua_pop(L, 1);
-        if (lua_getfield(L, 3, "params") != LUA_TNIL) {
+        lua_pushstring(L, "params");
+        if (lua_rawget(L, 3) != LUA_TNIL) {
             argTable(L, -1, "score.add (params)");
             const lua_Integer n = static_cast<lua_Integer>(lua_rawlen(L, -1));
             if (n > 4)

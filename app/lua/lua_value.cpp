@@ -21,10 +21,17 @@ int32_t toInt32(lua_Integer value, const char* what) {
     return static_cast<int32_t>(static_cast<uint32_t>(value));
 }
 
+// Tables are read without metamethods, so that reading a script's value never runs script
+// code (whose errors would unwind through this C++ code).
+int rawField(lua_State* L, int index, const char* field) {
+    lua_pushstring(L, field);
+    return lua_rawget(L, index);
+}
+
 // True when the table at `index` has the four rectangle fields.
 bool isRectTable(lua_State* L, int index) {
     for (const char* field : kRectFields) {
-        const int type = lua_getfield(L, index, field);
+        const int type = rawField(L, index, field);
         lua_pop(L, 1);
         if (type == LUA_TNIL)
             return false;
@@ -53,7 +60,17 @@ bool isSequence(lua_State* L, int index, lua_Integer& length) {
     return keys == length;
 }
 
-zxhost::Value tableToValue(lua_State* L, int index, const char* what) {
+// Lists inside lists are allowed, but a table that contains itself must not recurse
+// without end.
+constexpr int kMaxNesting = 32;
+
+zxhost::Value valueAt(lua_State* L, int index, const char* what, int depth);
+
+zxhost::Value tableToValue(lua_State* L, int index, const char* what, int depth) {
+    if (depth > kMaxNesting)
+        fail(std::string(what) + ": lists nest more than " + std::to_string(kMaxNesting) + " deep");
+    if (!lua_checkstack(L, 4))
+        fail(std::string(what) + ": out of Lua stack");
     if (isRectTable(L, index))
         return toRect(L, index, what);
     lua_Integer length = 0;
@@ -65,7 +82,7 @@ zxhost::Value tableToValue(lua_State* L, int index, const char* what) {
     for (lua_Integer i = 1; i <= length; ++i) {
         lua_rawgeti(L, index, i);
         try {
-            list.push_back(toHostValue(L, lua_gettop(L), what));
+            list.push_back(valueAt(L, lua_gettop(L), what, depth + 1));
         } catch (...) {
             lua_pop(L, 1);
             throw;
@@ -83,7 +100,7 @@ zxhost::Rect toRect(lua_State* L, int index, const char* what) {
         fail(std::string(what) + ": rectangle table expected, got " + luaL_typename(L, index));
     int32_t fields[4] = {};
     for (int i = 0; i < 4; ++i) {
-        lua_getfield(L, index, kRectFields[i]);
+        rawField(L, index, kRectFields[i]);
         int isInteger = 0;
         const lua_Integer v = lua_tointegerx(L, -1, &isInteger);
         lua_pop(L, 1);
@@ -108,6 +125,12 @@ void pushRect(lua_State* L, const zxhost::Rect& rect) {
 }
 
 zxhost::Value toHostValue(lua_State* L, int index, const char* what) {
+    return valueAt(L, index, what, 0);
+}
+
+namespace {
+
+zxhost::Value valueAt(lua_State* L, int index, const char* what, int depth) {
     index = lua_absindex(L, index);
     switch (lua_type(L, index)) {
     case LUA_TNONE:
@@ -125,7 +148,7 @@ zxhost::Value toHostValue(lua_State* L, int index, const char* what) {
         return std::string(text, length);
     }
     case LUA_TTABLE:
-        return tableToValue(L, index, what);
+        return tableToValue(L, index, what, depth);
     case LUA_TUSERDATA:
         if (auto id = testMember(L, index))
             return zxhost::MemberRef{*id};
@@ -139,6 +162,8 @@ zxhost::Value toHostValue(lua_State* L, int index, const char* what) {
     }
     fail(std::string(what) + ": a " + luaL_typename(L, index) + " has no host value");
 }
+
+} // namespace
 
 void pushHostValue(lua_State* L, const zxhost::Value& value) {
     std::visit(
@@ -155,6 +180,8 @@ void pushHostValue(lua_State* L, const zxhost::Value& value) {
             } else if constexpr (std::is_same_v<T, zxhost::SymbolName>) {
                 lua_pushlstring(L, v.name.data(), v.name.size());
             } else if constexpr (std::is_same_v<T, zxhost::List>) {
+                if (!lua_checkstack(L, 3))
+                    fail("a host list nests too deep for the Lua stack");
                 lua_createtable(L, static_cast<int>(v.size()), 0);
                 for (size_t i = 0; i < v.size(); ++i) {
                     pushHostValue(L, v[i]);

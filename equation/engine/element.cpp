@@ -21,10 +21,9 @@ void ElementList::DestroyAll() {
     items_.clear();
 }
 
-EquationElement::EquationElement() : link(new ChainLink) {}
+EquationElement::EquationElement() = default;
 
 EquationElement::~EquationElement() {
-    delete link;
     delete attachments;
     if (accent != nullptr) {
         accent->Destroy();

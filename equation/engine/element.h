@@ -165,7 +165,9 @@ public:
 
     // ---- fields ----
     AttachmentPair* attachments = nullptr;
-    ChainLink* link = nullptr;
+    // Points at the element's own link record, which lives inside the element: every element has
+    // one for its whole life, so a separate allocation would only cost time.
+    ChainLink* link = &ownLink_;
     std::int32_t kind = kCharKind;
     Point start;
     Point end;
@@ -175,6 +177,9 @@ public:
     EquationElement* accent = nullptr;
     Point lowerAnchor;
     Point upperAnchor;
+
+private:
+    ChainLink ownLink_;
 
 protected:
     // Copies tag, kind, editable, geometry, link and attachment pointers (as pointers) and a deep

@@ -47,12 +47,24 @@ Sprite& Host::addSprite(Member& member, const Rect& rect, int32_t ink,
 // (word 2 vertical, word 3 horizontal), and the cursor is moved there first so that
 // plug-ins reading GetCursorPos see the same point.
 EventOutcome Sprite::event(int32_t kind, int32_t x, int32_t y, uint8_t ch, int32_t modifiers) {
+    if (!actor_)
+        return EventOutcome{};
+    host_->stage->setCursor(rect_.left + x, rect_.top + y);
+    return deliver(kind, rect_.left + x, rect_.top + y, ch, modifiers);
+}
+
+EventOutcome Sprite::eventAtCursor(int32_t kind, uint8_t ch, int32_t modifiers) {
+    POINT cursor{0, 0};
+    GetCursorPos(&cursor);
+    if (host_->stage->window())
+        ScreenToClient(host_->stage->window(), &cursor);
+    return deliver(kind, cursor.x, cursor.y, ch, modifiers);
+}
+
+EventOutcome Sprite::deliver(int32_t kind, int32_t stageX, int32_t stageY, uint8_t ch, int32_t modifiers) {
     EventOutcome outcome;
     if (!actor_)
         return outcome;
-    const int32_t stageX = rect_.left + x;
-    const int32_t stageY = rect_.top + y;
-    host_->stage->setCursor(stageX, stageY);
     zx::EventRecord record{};
     record.words[0] = kind;
     record.words[2] = stageY;

@@ -159,3 +159,14 @@ TEST_F(ProgramTest, KindsListsTheCounter) {
     EXPECT_NE(o.out.find("tallydisc"), std::string::npos) << o.out;
     EXPECT_NE(o.out.find("tallydisc32.so"), std::string::npos) << o.out;
 }
+
+TEST_F(ProgramTest, RenderWarnsAboutAMemberWhoseBlockIsIgnored) {
+    write("short.json", R"({"format": "zentrix-movie",
+        "stage": {"width": 50, "height": 20, "color": 0},
+        "cast": [{"name": "odo", "kind": "tallydisc", "data": "AAAA"}], "score": []})");
+    const Outcome o = zentrix("render short.json -o out.png");
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_NE(o.err.find("warning: short.json: cast[0].data: member 'odo'"), std::string::npos)
+        << o.err;
+    EXPECT_TRUE(isPng("out.png"));
+}

@@ -120,6 +120,8 @@ TEST_F(ScriptTest, ValuesWithoutHostFormAreRefused) {
               "bottom=} or a list");
     EXPECT_EQ(errorOf("local m = cast.new('tallydisc', 'd')\nm.Value = 1 << 40"),
               "test.lua:2: property Value: integer 1099511627776 does not fit 32 bits");
+    EXPECT_EQ(errorOf("local t = {}\nt[1] = t\ncast.new('tallydisc', 'e').Value = t"),
+              "test.lua:3: property Value: lists nest more than 32 deep");
 }
 
 namespace {

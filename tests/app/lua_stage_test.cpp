@@ -136,3 +136,21 @@ TEST_F(ScriptTest, MessagesAreDrainedOncePerCall) {
     )");
     run("assert(type(second) == 'table' and #second == 0 and has_counter)");
 }
+
+TEST_F(ScriptTest, DefaultRectCursorAndDeletion) {
+    run(R"(
+        local m = cast.new("tallydisc", "c")
+        local r = m:default_rect()
+        left, top, right, bottom = r.left, r.top, r.right, r.bottom
+        score.add(m, {left = 0, top = 0, right = 30, bottom = 16})
+        stage.cursor(5, 5)
+        cast.delete(m)
+        members, sprites = #cast.list(), #score.list()
+    )");
+    EXPECT_EQ(integer("left"), -15);
+    EXPECT_EQ(integer("top"), -8);
+    EXPECT_EQ(integer("right"), 15);
+    EXPECT_EQ(integer("bottom"), 8);
+    EXPECT_EQ(integer("members"), 0);
+    EXPECT_EQ(integer("sprites"), 0);
+}

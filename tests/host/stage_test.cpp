@@ -65,6 +65,14 @@ TEST_F(StageWithCounter, EventsCarryStageCoordinatesAndMoveTheCursorThere) {
     EXPECT_EQ(cursor.y, 37);
     // The stage window is where a plug-in looks for it.
     EXPECT_EQ(WindowFromPoint(POINT{cursor.x + 80, cursor.y + 60}), host.stage().window());
+    // Keys and focus changes leave the cursor where the mouse put it.
+    sprite->key('x');
+    sprite->focus();
+    POINT after{};
+    GetCursorPos(&after);
+    ScreenToClient(host.stage().window(), &after);
+    EXPECT_EQ(after.x, 25);
+    EXPECT_EQ(after.y, 37);
 }
 
 TEST_F(StageWithCounter, MovieRoundTripKeepsCastScoreAndStage) {
@@ -117,7 +125,19 @@ TEST(MovieFiles, ErrorsNameTheFileAndTheKey) {
         loadError(host, "b64.json", R"({"cast": [{"name": "a", "kind": "bitmap", "bmp": "%%"}]})")
             .find("cast[0].bmp: not valid base64"),
         std::string::npos);
-    EXPECT_NE(loadError(host, "missing.json", "").find("invalid JSON"), std::string::npos);
+    EXPECT_NE(loadError(host, "empty.json", "").find("invalid JSON"), std::string::npos);
+    try {
+        host.loadMovie("/nonexistent/dir/m.json");
+        FAIL() << "no error";
+    } catch (const zxhost::Error& error) {
+        EXPECT_EQ(std::string(error.what()), "/nonexistent/dir/m.json: cannot read the file");
+    }
+}
+
+TEST(MovieFiles, FailedSaveLeavesNoFile) {
+    zxhost::Host host;
+    EXPECT_THROW(host.saveMovie("/nonexistent/dir/m.json"), zxhost::Error);
+    EXPECT_FALSE(std::filesystem::exists("/nonexistent/dir/m.json.tmp"));
 }
 
 TEST(MovieFiles, WrongSizedSavedBlockIsReportedByMember) {

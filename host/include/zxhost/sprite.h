@@ -55,13 +55,16 @@ public:
     bool mouseDown(int32_t x, int32_t y) { return event(event::kMouseDown, x, y).handled; }
     bool mouseDrag(int32_t x, int32_t y) { return event(event::kMouseDrag, x, y).handled; }
     bool mouseUp(int32_t x, int32_t y) { return event(event::kMouseUp, x, y).handled; }
-    bool key(char ch) { return event(event::kKey, 0, 0, static_cast<uint8_t>(ch)).handled; }
+    // Key, focus and blur events carry the cursor's current position and leave it there.
+    bool key(char ch) { return eventAtCursor(event::kKey, static_cast<uint8_t>(ch)).handled; }
     // One key event per character; true when every one was handled.
     bool typeText(const std::string& text);
-    bool focus() { return event(event::kFocus, 0, 0).handled; }
-    bool blur() { return event(event::kBlur, 0, 0).handled; }
+    bool focus() { return eventAtCursor(event::kFocus).handled; }
+    bool blur() { return eventAtCursor(event::kBlur).handled; }
     // Any event kind; modifiers go to word 6 (bit 0, bit 1).
     EventOutcome event(int32_t kind, int32_t x, int32_t y, uint8_t ch = 0, int32_t modifiers = 0);
+    // An event at the cursor's current position; the cursor does not move.
+    EventOutcome eventAtCursor(int32_t kind, uint8_t ch = 0, int32_t modifiers = 0);
 
     // Idle with the host's redraw service: the number of redraw requests it made.
     int32_t idle();
@@ -78,6 +81,7 @@ private:
     friend class Host;
     friend struct SpriteAccess;
     Sprite() = default;
+    EventOutcome deliver(int32_t kind, int32_t stageX, int32_t stageY, uint8_t ch, int32_t modifiers);
 
     HostImpl* host_ = nullptr;
     int32_t id_ = 0;

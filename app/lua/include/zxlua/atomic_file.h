@@ -7,8 +7,9 @@
 namespace zxlua {
 
 // Calls write(tmp) with a temporary path in the folder of `target`, then renames it onto
-// `target`. If write throws, the temporary is removed and the exception passes on, so a
-// failed render or save never leaves a half-written file behind.
+// `target`. If write throws, the temporary is removed and the failure passes on as a
+// std::runtime_error naming `target`, so a failed render or save never leaves a
+// half-written file behind.
 void writeAtomically(const std::filesystem::path& target,
                      const std::function<void(const std::filesystem::path&)>& write);
 
