@@ -11,16 +11,17 @@ Result ZX_CALL assetCallFunction(AssetInterface* self, Symbol command, int32_t a
     if (utilities == nullptr) {
         return kUnknownCommand;
     }
-    for (const CommandSpec& spec : thisKind().asset.commands) {
+    for (const CommandSpec& entry : thisKind().asset.commands) {
         Symbol name = 0;
-        if (utilities->ops->stringToSymbol(utilities, spec.name, &name) != kOk || name != command) {
+        if (utilities->ops->stringToSymbol(utilities, entry.name, &name) != kOk ||
+            name != command) {
             continue;
         }
-        if (argc < spec.minArguments) {
-            return static_cast<Result>(0x800407E0u + static_cast<uint32_t>(spec.minArguments));
+        if (argc < entry.minArguments) {
+            return static_cast<Result>(0x800407E0u + static_cast<uint32_t>(entry.minArguments));
         }
         CommandCall call{asset, utilities, argc, argv, result};
-        return spec.run(call);
+        return entry.run(call);
     }
     return kUnknownCommand;
 }

@@ -19,8 +19,8 @@ int findProperty(AssetRecord& asset, Symbol symbol) {
     return -1;
 }
 
-char* fieldOf(AssetRecord& asset, const PropertySpec& spec) {
-    return static_cast<char*>(propertyBlock(asset)) + spec.offset;
+char* fieldOf(AssetRecord& asset, const PropertySpec& entry) {
+    return static_cast<char*>(propertyBlock(asset)) + entry.offset;
 }
 
 } // namespace
@@ -35,9 +35,9 @@ Result ZX_CALL assetGetProp(AssetInterface* self, Symbol property, HostValue* ou
     if (utilities == nullptr) {
         return kNoSuchInterface;
     }
-    const PropertySpec& spec = thisKind().asset.properties[row];
-    const char* field = fieldOf(asset, spec);
-    switch (spec.type) {
+    const PropertySpec& entry = thisKind().asset.properties[row];
+    const char* field = fieldOf(asset, entry);
+    switch (entry.type) {
     case FieldType::Integer:
     case FieldType::Color: {
         int32_t number;
@@ -64,11 +64,11 @@ Result ZX_CALL assetSetProp(AssetInterface* self, Symbol property, const HostVal
         return kind.unknownSetSucceeds ? kOk : kUnknownProperty;
     }
     HostUtilities* utilities = asset.utilities;
-    const PropertySpec& spec = kind.properties[row];
-    char* field = fieldOf(asset, spec);
+    const PropertySpec& entry = kind.properties[row];
+    char* field = fieldOf(asset, entry);
     // Conversion results are not checked: a failed conversion leaves the field as it was.
     if (utilities != nullptr) {
-        switch (spec.type) {
+        switch (entry.type) {
         case FieldType::Integer:
         case FieldType::Color: {
             int32_t number;
@@ -85,10 +85,10 @@ Result ZX_CALL assetSetProp(AssetInterface* self, Symbol property, const HostVal
             break;
         }
         case FieldType::Text:
-            if (spec.size > 0) {
+            if (entry.size > 0) {
                 utilities->ops->valueToString(utilities, value, field,
-                                              static_cast<int32_t>(spec.size - 1));
-                field[spec.size - 1] = '\0';
+                                              static_cast<int32_t>(entry.size - 1));
+                field[entry.size - 1] = '\0';
             }
             break;
         }

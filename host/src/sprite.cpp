@@ -61,7 +61,8 @@ EventOutcome Sprite::eventAtCursor(int32_t kind, uint8_t ch, int32_t modifiers) 
     return deliver(kind, cursor.x, cursor.y, ch, modifiers);
 }
 
-EventOutcome Sprite::deliver(int32_t kind, int32_t stageX, int32_t stageY, uint8_t ch, int32_t modifiers) {
+EventOutcome Sprite::deliver(int32_t kind, int32_t stageX, int32_t stageY, uint8_t ch,
+                             int32_t modifiers) {
     EventOutcome outcome;
     if (!actor_)
         return outcome;

@@ -101,7 +101,7 @@ TEST_F(CounterThroughHost, ThumbnailIsStretchedOverTheRectangle) {
     EXPECT_EQ(counter->drawThumbnail(host.stage().dc(), {0, 0, 96, 64}, 0), zx::kOk);
     EXPECT_EQ(host.stage().pixel(0, 0), 0x0000FFu); // kind 0: nothing drawn
     EXPECT_EQ(counter->drawThumbnail(host.stage().dc(), {0, 0, 96, 64}), zx::kOk);
-    EXPECT_EQ(host.stage().pixel(0, 0), 0xC0C0C0u); // the thumbnail's backdrop, doubled
+    EXPECT_EQ(host.stage().pixel(0, 0), 0xC0C0C0u);   // the thumbnail's backdrop, doubled
     EXPECT_EQ(host.stage().pixel(70, 15), 0x000000u); // inside the black fraction wheel
     EXPECT_EQ(host.hooks().records.beginResources, host.hooks().records.endResources);
 }

@@ -8,9 +8,9 @@
 namespace {
 
 template <typename... Args>
-std::string format(const char* spec, Args... args) {
+std::string format(const char* pattern, Args... args) {
     char buffer[2048];
-    int n = wsprintfA(buffer, spec, args...);
+    int n = wsprintfA(buffer, pattern, args...);
     EXPECT_EQ(n, static_cast<int>(std::string(buffer).size()));
     return buffer;
 }

@@ -1,6 +1,20 @@
 // The substitute host: modules, cast, score, stage, script handlers, movie files and the
 // test hooks. One Host owns everything; members and sprites live as long as it does (or
 // until the movie is cleared or loaded).
+//
+// What plug-ins can rely on beyond the shared headers:
+// - Symbols are case-sensitive; "" is a symbol of its own and 0 is never handed out.
+// - ValueToInteger truncates floats toward zero (like a C cast) and refuses NaN and values
+//   outside int32; ValueToFloat accepts integers. Failed conversions leave the output as
+//   it was. ValueToString gives strings, "" for void, symbol names, integers in decimal
+//   and floats with up to 15 significant digits.
+// - Palette indexes (HostUtilities 43) come from a fixed palette: the twenty Windows static
+//   colours, a 6 x 6 x 6 cube and a grey ramp (paletteColor()).
+// - DrawContext 7 scales the source rectangle onto the destination (nearest pixel). Ink 0
+//   copies; ink 36 (background transparent) skips pixels whose colour is the palette entry
+//   of ink parameter 0; other inks copy.
+// - Bitmap members keep their DIB with a 40-byte header; "Image"/"winDIB" media is a copy
+//   in GMEM_MOVEABLE global memory, freed by media services 6.
 #pragma once
 
 #include <functional>

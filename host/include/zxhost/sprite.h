@@ -81,7 +81,8 @@ private:
     friend class Host;
     friend struct SpriteAccess;
     Sprite() = default;
-    EventOutcome deliver(int32_t kind, int32_t stageX, int32_t stageY, uint8_t ch, int32_t modifiers);
+    EventOutcome deliver(int32_t kind, int32_t stageX, int32_t stageY, uint8_t ch,
+                         int32_t modifiers);
 
     HostImpl* host_ = nullptr;
     int32_t id_ = 0;

@@ -34,7 +34,7 @@ private:
     int length_ = 0;
 };
 
-struct Spec {
+struct Conversion {
     bool left = false;
     bool zero = false;
     bool alternate = false;
@@ -45,7 +45,7 @@ struct Spec {
 
 // Pads a field of 'length' characters on the side the flags ask for.
 template <typename Body>
-void field(Output& out, const Spec& s, int length, Body body) {
+void field(Output& out, const Conversion& s, int length, Body body) {
     int pad = s.width > length ? s.width - length : 0;
     if (!s.left)
         out.repeat(' ', pad);
@@ -54,7 +54,7 @@ void field(Output& out, const Spec& s, int length, Body body) {
         out.repeat(' ', pad);
 }
 
-void number(Output& out, const Spec& s, char type, unsigned int bits) {
+void number(Output& out, const Conversion& s, char type, unsigned int bits) {
     bool negative = (type == 'd' || type == 'i') && static_cast<int>(bits) < 0;
     unsigned int magnitude = negative ? 0u - bits : bits;
     unsigned int base = (type == 'x' || type == 'X') ? 16 : 10;
@@ -81,7 +81,7 @@ void number(Output& out, const Spec& s, char type, unsigned int bits) {
     });
 }
 
-void text(Output& out, const Spec& s, const char* str) {
+void text(Output& out, const Conversion& s, const char* str) {
     if (str == nullptr)
         str = "(null)";
     int length = 0;
@@ -93,7 +93,7 @@ void text(Output& out, const Spec& s, const char* str) {
     });
 }
 
-void wideText(Output& out, const Spec& s, const wchar_t* str) {
+void wideText(Output& out, const Conversion& s, const wchar_t* str) {
     if (str == nullptr)
         str = L"(null)";
     int length = 0;
@@ -124,7 +124,7 @@ int WINAPI wvsprintfA(LPSTR buffer, LPCSTR format, va_list args) {
             continue;
         }
         ++f;
-        Spec s;
+        Conversion s;
         for (;; ++f) {
             if (*f == '-')
                 s.left = true;
