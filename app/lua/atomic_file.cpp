@@ -13,8 +13,13 @@ namespace zxlua {
 void writeAtomically(const fs::path& target, const std::function<void(const fs::path&)>& write) {
     fs::path tmp = target;
     // The extension stays last so that writers which look at it (PNG, JSON) still see it.
-    tmp.replace_filename("." + target.stem().string() + ".tmp" + std::to_string(getpid()) +
-                         target.extension().string());
+    // Appended piecewise: GCC 12 at -O3 reports a false overlap for "." + std::string.
+    std::string name(1, '.');
+    name += target.stem().string();
+    name += ".tmp";
+    name += std::to_string(getpid());
+    name += target.extension().string();
+    tmp.replace_filename(name);
     try {
         write(tmp);
         std::error_code ec;

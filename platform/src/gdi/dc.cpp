@@ -3,6 +3,8 @@
 // setters, each returning the previous value as the callers restore it.
 #include "gdi/dc.h"
 
+#include <utility>
+
 namespace w32::gdi {
 
 bool openCanvas(HDC hdc, Canvas& canvas) {
@@ -32,6 +34,23 @@ namespace {
 DcState* stateOf(HDC hdc) {
     Dc* dc = find<Dc>(hdc);
     return dc ? &dc->state : nullptr;
+}
+
+// Every attribute setter has one shape: fail on a bad handle or value, else store the new
+// value and hand back the old one.
+template <class T>
+T exchangeAttribute(HDC hdc, T DcState::*field, T value, bool valid, T failure) {
+    DcState* s = stateOf(hdc);
+    if (!s || !valid) {
+        return failure;
+    }
+    return std::exchange(s->*field, value);
+}
+
+template <class T>
+T readAttribute(HDC hdc, T DcState::*field, T failure) {
+    DcState* s = stateOf(hdc);
+    return s ? s->*field : failure;
 }
 
 void retainState(const DcState& s) {
@@ -224,108 +243,61 @@ HGDIOBJ WINAPI GetCurrentObject(HDC hdc, UINT type) {
 }
 
 int WINAPI SetROP2(HDC hdc, int mode) {
-    DcState* s = stateOf(hdc);
-    if (!s || mode < R2_BLACK || mode > R2_WHITE) {
-        return 0;
-    }
-    int previous = s->rop2;
-    s->rop2 = mode;
-    return previous;
+    return exchangeAttribute(hdc, &DcState::rop2, mode, mode >= R2_BLACK && mode <= R2_WHITE, 0);
 }
 
 int WINAPI GetROP2(HDC hdc) {
-    DcState* s = stateOf(hdc);
-    return s ? s->rop2 : 0;
+    return readAttribute(hdc, &DcState::rop2, 0);
 }
 
 int WINAPI SetBkMode(HDC hdc, int mode) {
-    DcState* s = stateOf(hdc);
-    if (!s || (mode != TRANSPARENT && mode != OPAQUE)) {
-        return 0;
-    }
-    int previous = s->bkMode;
-    s->bkMode = mode;
-    return previous;
+    return exchangeAttribute(hdc, &DcState::bkMode, mode, mode == TRANSPARENT || mode == OPAQUE, 0);
 }
 
 int WINAPI GetBkMode(HDC hdc) {
-    DcState* s = stateOf(hdc);
-    return s ? s->bkMode : 0;
+    return readAttribute(hdc, &DcState::bkMode, 0);
 }
 
 COLORREF WINAPI SetBkColor(HDC hdc, COLORREF color) {
-    DcState* s = stateOf(hdc);
-    if (!s) {
-        return CLR_INVALID;
-    }
-    COLORREF previous = s->bkColor;
-    s->bkColor = color;
-    return previous;
+    return exchangeAttribute(hdc, &DcState::bkColor, color, true, CLR_INVALID);
 }
 
 COLORREF WINAPI GetBkColor(HDC hdc) {
-    DcState* s = stateOf(hdc);
-    return s ? s->bkColor : CLR_INVALID;
+    return readAttribute(hdc, &DcState::bkColor, CLR_INVALID);
 }
 
 COLORREF WINAPI SetTextColor(HDC hdc, COLORREF color) {
-    DcState* s = stateOf(hdc);
-    if (!s) {
-        return CLR_INVALID;
-    }
-    COLORREF previous = s->textColor;
-    s->textColor = color;
-    return previous;
+    return exchangeAttribute(hdc, &DcState::textColor, color, true, CLR_INVALID);
 }
 
 COLORREF WINAPI GetTextColor(HDC hdc) {
-    DcState* s = stateOf(hdc);
-    return s ? s->textColor : CLR_INVALID;
+    return readAttribute(hdc, &DcState::textColor, CLR_INVALID);
 }
 
 UINT WINAPI SetTextAlign(HDC hdc, UINT align) {
-    DcState* s = stateOf(hdc);
-    if (!s) {
-        return GDI_ERROR;
-    }
-    UINT previous = s->textAlign;
-    s->textAlign = align;
-    return previous;
+    return exchangeAttribute(hdc, &DcState::textAlign, align, true, UINT(GDI_ERROR));
 }
 
 UINT WINAPI GetTextAlign(HDC hdc) {
-    DcState* s = stateOf(hdc);
-    return s ? s->textAlign : GDI_ERROR;
+    return readAttribute(hdc, &DcState::textAlign, UINT(GDI_ERROR));
 }
 
 int WINAPI SetPolyFillMode(HDC hdc, int mode) {
-    DcState* s = stateOf(hdc);
-    if (!s || (mode != ALTERNATE && mode != WINDING)) {
-        return 0;
-    }
-    int previous = s->polyFillMode;
-    s->polyFillMode = mode;
-    return previous;
+    return exchangeAttribute(hdc, &DcState::polyFillMode, mode,
+                             mode == ALTERNATE || mode == WINDING, 0);
 }
 
 int WINAPI GetPolyFillMode(HDC hdc) {
-    DcState* s = stateOf(hdc);
-    return s ? s->polyFillMode : 0;
+    return readAttribute(hdc, &DcState::polyFillMode, 0);
 }
 
 int WINAPI SetStretchBltMode(HDC hdc, int mode) {
-    DcState* s = stateOf(hdc);
-    if (!s || mode < BLACKONWHITE || mode > HALFTONE) {
-        return 0;
-    }
-    int previous = s->stretchMode;
-    s->stretchMode = mode;
-    return previous;
+    return exchangeAttribute(hdc, &DcState::stretchMode, mode,
+                             mode >= BLACKONWHITE && mode <= HALFTONE, 0);
 }
 
 int WINAPI GetStretchBltMode(HDC hdc) {
-    DcState* s = stateOf(hdc);
-    return s ? s->stretchMode : 0;
+    return readAttribute(hdc, &DcState::stretchMode, 0);
 }
 
 BOOL WINAPI SetBrushOrgEx(HDC hdc, int x, int y, LPPOINT previous) {
