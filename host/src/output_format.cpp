@@ -19,11 +19,11 @@ std::string formatOutput(const char* format, int32_t a, int32_t b) {
         }
         // Flags, width and an 'l' or 'h' prefix, then the conversion.
         const char* start = p++;
-        std::string spec = "%";
+        std::string pattern = "%";
         while (*p && std::string("-+ #0").find(*p) != std::string::npos)
-            spec += *p++;
+            pattern += *p++;
         while (*p >= '0' && *p <= '9')
-            spec += *p++;
+            pattern += *p++;
         while (*p == 'l' || *p == 'h')
             ++p;
         const char conversion = *p;
@@ -39,13 +39,13 @@ std::string formatOutput(const char* format, int32_t a, int32_t b) {
                 break;
             continue;
         }
-        spec += conversion;
+        pattern += conversion;
         char buffer[64];
         const int32_t value = args[next++];
         if (conversion == 'u' || conversion == 'x' || conversion == 'X')
-            std::snprintf(buffer, sizeof buffer, spec.c_str(), static_cast<unsigned>(value));
+            std::snprintf(buffer, sizeof buffer, pattern.c_str(), static_cast<unsigned>(value));
         else
-            std::snprintf(buffer, sizeof buffer, spec.c_str(), value);
+            std::snprintf(buffer, sizeof buffer, pattern.c_str(), value);
         out += buffer;
     }
     if (out.size() > kLimit)

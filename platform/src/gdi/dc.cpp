@@ -31,11 +31,6 @@ using namespace w32::gdi;
 
 namespace {
 
-DcState* stateOf(HDC hdc) {
-    Dc* dc = find<Dc>(hdc);
-    return dc ? &dc->state : nullptr;
-}
-
 // Every attribute setter has one shape: fail on a bad handle or value, else store the new
 // value and hand back the old one.
 template <class T>

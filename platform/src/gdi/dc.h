@@ -52,6 +52,12 @@ struct Canvas {
     DevRect clip; // surface bounds intersected with the clip region
 };
 
+// The drawing state of a DC handle, or null for a bad handle.
+inline DcState* stateOf(HDC hdc) {
+    Dc* dc = find<Dc>(hdc);
+    return dc ? &dc->state : nullptr;
+}
+
 // The DC and its canvas, or false for a bad handle or a DC without a usable surface.
 bool openCanvas(HDC hdc, Canvas& canvas);
 

@@ -57,9 +57,46 @@ using namespace w32::gdi;
 
 namespace {
 
-DcState* stateOf(HDC hdc) {
-    Dc* dc = find<Dc>(hdc);
-    return dc ? &dc->state : nullptr;
+// Extents only change in the scalable modes; a zero extent would divide by zero when
+// mapping, so it is refused as on Windows.
+BOOL setExtent(HDC hdc, SIZE DcState::*extent, int x, int y, LPSIZE previous) {
+    DcState* s = stateOf(hdc);
+    if (!s) {
+        return FALSE;
+    }
+    if (previous) {
+        *previous = s->*extent;
+    }
+    if (!scaled(*s)) {
+        return TRUE;
+    }
+    if (x == 0 || y == 0) {
+        return FALSE;
+    }
+    s->*extent = {x, y};
+    return TRUE;
+}
+
+BOOL setOrigin(HDC hdc, POINT DcState::*origin, int x, int y, LPPOINT previous) {
+    DcState* s = stateOf(hdc);
+    if (!s) {
+        return FALSE;
+    }
+    if (previous) {
+        *previous = s->*origin;
+    }
+    s->*origin = {x, y};
+    return TRUE;
+}
+
+template <class T>
+BOOL readPair(HDC hdc, T DcState::*field, T* out) {
+    DcState* s = stateOf(hdc);
+    if (!s || !out) {
+        return FALSE;
+    }
+    *out = s->*field;
+    return TRUE;
 }
 
 } // namespace
@@ -85,102 +122,36 @@ int WINAPI GetMapMode(HDC hdc) {
     return s ? s->mapMode : 0;
 }
 
-// Extents only change in the scalable modes; a zero extent would divide by zero when
-// mapping, so it is refused as on Windows.
 BOOL WINAPI SetWindowExtEx(HDC hdc, int x, int y, LPSIZE previous) {
-    DcState* s = stateOf(hdc);
-    if (!s) {
-        return FALSE;
-    }
-    if (previous) {
-        *previous = s->windowExt;
-    }
-    if (s->mapMode != MM_ANISOTROPIC && s->mapMode != MM_ISOTROPIC) {
-        return TRUE;
-    }
-    if (x == 0 || y == 0) {
-        return FALSE;
-    }
-    s->windowExt = {x, y};
-    return TRUE;
+    return setExtent(hdc, &DcState::windowExt, x, y, previous);
 }
 
 BOOL WINAPI SetViewportExtEx(HDC hdc, int x, int y, LPSIZE previous) {
-    DcState* s = stateOf(hdc);
-    if (!s) {
-        return FALSE;
-    }
-    if (previous) {
-        *previous = s->viewportExt;
-    }
-    if (s->mapMode != MM_ANISOTROPIC && s->mapMode != MM_ISOTROPIC) {
-        return TRUE;
-    }
-    if (x == 0 || y == 0) {
-        return FALSE;
-    }
-    s->viewportExt = {x, y};
-    return TRUE;
+    return setExtent(hdc, &DcState::viewportExt, x, y, previous);
 }
 
 BOOL WINAPI SetWindowOrgEx(HDC hdc, int x, int y, LPPOINT previous) {
-    DcState* s = stateOf(hdc);
-    if (!s) {
-        return FALSE;
-    }
-    if (previous) {
-        *previous = s->windowOrg;
-    }
-    s->windowOrg = {x, y};
-    return TRUE;
+    return setOrigin(hdc, &DcState::windowOrg, x, y, previous);
 }
 
 BOOL WINAPI SetViewportOrgEx(HDC hdc, int x, int y, LPPOINT previous) {
-    DcState* s = stateOf(hdc);
-    if (!s) {
-        return FALSE;
-    }
-    if (previous) {
-        *previous = s->viewportOrg;
-    }
-    s->viewportOrg = {x, y};
-    return TRUE;
+    return setOrigin(hdc, &DcState::viewportOrg, x, y, previous);
 }
 
 BOOL WINAPI GetWindowExtEx(HDC hdc, LPSIZE size) {
-    DcState* s = stateOf(hdc);
-    if (!s || !size) {
-        return FALSE;
-    }
-    *size = s->windowExt;
-    return TRUE;
+    return readPair(hdc, &DcState::windowExt, size);
 }
 
 BOOL WINAPI GetViewportExtEx(HDC hdc, LPSIZE size) {
-    DcState* s = stateOf(hdc);
-    if (!s || !size) {
-        return FALSE;
-    }
-    *size = s->viewportExt;
-    return TRUE;
+    return readPair(hdc, &DcState::viewportExt, size);
 }
 
 BOOL WINAPI GetWindowOrgEx(HDC hdc, LPPOINT point) {
-    DcState* s = stateOf(hdc);
-    if (!s || !point) {
-        return FALSE;
-    }
-    *point = s->windowOrg;
-    return TRUE;
+    return readPair(hdc, &DcState::windowOrg, point);
 }
 
 BOOL WINAPI GetViewportOrgEx(HDC hdc, LPPOINT point) {
-    DcState* s = stateOf(hdc);
-    if (!s || !point) {
-        return FALSE;
-    }
-    *point = s->viewportOrg;
-    return TRUE;
+    return readPair(hdc, &DcState::viewportOrg, point);
 }
 
 static LONG narrow(int64_t v) {
