@@ -1,6 +1,7 @@
 // Fuzz target for the equation engine: the input's first byte splits it into a text that is read
-// into a fresh line and inserted at the caret, and a sequence of key codes typed afterwards. The
-// trees are checked after every step; a broken tree aborts.
+// into a fresh line and inserted at the caret, and a sequence of key codes typed afterwards;
+// whatever the keys leave is then evaluated and calculated. The trees are checked after every
+// step; a broken tree or a compile that leaves a function pending aborts.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -11,7 +12,10 @@
 #include "engine/editing.h"
 #include "engine/elements.h"
 #include "engine/equation_context.h"
+#include "engine/evaluation.h"
+#include "engine/module_state.h"
 #include "engine/reader.h"
+#include "engine/variables.h"
 
 namespace {
 
@@ -107,5 +111,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         CheckContext(ctx);
     }
+
+    // Evaluation of what the editing left behind.
+    RefreshVariables(ctx);
+    for (GroupElement* equation : ctx.equations) {
+        (void)EvaluateEquation(ctx, equation);
+        Require(Module().pendingFunction == nullptr);
+    }
+    CalculateEquations(ctx);
+    Require(Module().pendingFunction == nullptr);
+    CheckContext(ctx);
     return 0;
 }
