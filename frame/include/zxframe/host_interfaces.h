@@ -35,7 +35,7 @@ struct HostCallbackOps {
     UnusedSlot slot4;
     // Returns the instance handle for FindResourceA, LoadBitmapA and dialogs.
     HINSTANCE(ZX_CALL* beginResources)(HostCallback* self, HINSTANCE module,
-                                       intptr_t* token);                                  // 5
+                                       intptr_t* token);                                 // 5
     Result(ZX_CALL* endResources)(HostCallback* self, HINSTANCE module, intptr_t token); // 6
 };
 struct HostCallback {
@@ -227,7 +227,7 @@ struct MemberMediaServicesOps {
     // Fills a caller-owned record of kMediaRecordWords words.
     Result(ZX_CALL* prepareMediaRecord)(MemberMediaServices* self, Symbol label, Symbol format,
                                         int32_t a, int32_t b, int32_t c,
-                                        intptr_t* record);                          // 5
+                                        intptr_t* record);                            // 5
     Result(ZX_CALL* releaseMediaRecord)(MemberMediaServices* self, intptr_t* record); // 6
 };
 struct MemberMediaServices {

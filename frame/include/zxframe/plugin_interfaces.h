@@ -69,30 +69,30 @@ struct SpriteActorInterface;
 struct AssetInterface;
 struct AssetOps {
     ZX_UNKNOWN_SLOTS(AssetInterface);
-    Result(ZX_CALL* getProp)(AssetInterface* self, Symbol property, HostValue* out);  // 3
+    Result(ZX_CALL* getProp)(AssetInterface* self, Symbol property, HostValue* out);         // 3
     Result(ZX_CALL* setProp)(AssetInterface* self, Symbol property, const HostValue* value); // 4
     // argv holds argc + 1 values; element 0 is the cast-member reference.
     Result(ZX_CALL* callFunction)(AssetInterface* self, Symbol command, int32_t argc,
-                                  const HostValue* argv, HostValue* result);    // 5
-    Result(ZX_CALL* setMemberHost)(AssetInterface* self, MemberHost* host);     // 6
-    Result(ZX_CALL* slot7)(AssetInterface* self, intptr_t a, intptr_t b);       // 7
-    Result(ZX_CALL* getDefaultRect)(AssetInterface* self, HostRect* out);       // 8
-    Result(ZX_CALL* slot9)(AssetInterface* self);                               // 9
-    Result(ZX_CALL* slot10)(AssetInterface* self);                              // 10
-    Result(ZX_CALL* slot11)(AssetInterface* self);                              // 11
-    Result(ZX_CALL* slot12)(AssetInterface* self);                              // 12
-    Result(ZX_CALL* slot13)(AssetInterface* self, int32_t* out);                // 13
-    Result(ZX_CALL* slot14)(AssetInterface* self, int32_t* out);                // 14
-    Result(ZX_CALL* saveProps)(AssetInterface* self, MediaStream* stream);      // 15
-    Result(ZX_CALL* loadProps)(AssetInterface* self, MediaStream* stream);      // 16
-    Result(ZX_CALL* slot17)(AssetInterface* self);                              // 17
-    Result(ZX_CALL* slot18)(AssetInterface* self, int32_t* out);                // 18
-    Result(ZX_CALL* getSavedSize)(AssetInterface* self, int32_t* bytes);        // 19
-    Result(ZX_CALL* newSpriteActor)(AssetInterface* self, SpriteActorInterface** out); // 20
-    Result(ZX_CALL* slot21)(AssetInterface* self);                              // 21
-    Result(ZX_CALL* showPropertiesDialog)(AssetInterface* self);                // 22
+                                  const HostValue* argv, HostValue* result);             // 5
+    Result(ZX_CALL* setMemberHost)(AssetInterface* self, MemberHost* host);              // 6
+    Result(ZX_CALL* slot7)(AssetInterface* self, intptr_t a, intptr_t b);                // 7
+    Result(ZX_CALL* getDefaultRect)(AssetInterface* self, HostRect* out);                // 8
+    Result(ZX_CALL* slot9)(AssetInterface* self);                                        // 9
+    Result(ZX_CALL* slot10)(AssetInterface* self);                                       // 10
+    Result(ZX_CALL* slot11)(AssetInterface* self);                                       // 11
+    Result(ZX_CALL* slot12)(AssetInterface* self);                                       // 12
+    Result(ZX_CALL* slot13)(AssetInterface* self, int32_t* out);                         // 13
+    Result(ZX_CALL* slot14)(AssetInterface* self, int32_t* out);                         // 14
+    Result(ZX_CALL* saveProps)(AssetInterface* self, MediaStream* stream);               // 15
+    Result(ZX_CALL* loadProps)(AssetInterface* self, MediaStream* stream);               // 16
+    Result(ZX_CALL* slot17)(AssetInterface* self);                                       // 17
+    Result(ZX_CALL* slot18)(AssetInterface* self, int32_t* out);                         // 18
+    Result(ZX_CALL* getSavedSize)(AssetInterface* self, int32_t* bytes);                 // 19
+    Result(ZX_CALL* newSpriteActor)(AssetInterface* self, SpriteActorInterface** out);   // 20
+    Result(ZX_CALL* slot21)(AssetInterface* self);                                       // 21
+    Result(ZX_CALL* showPropertiesDialog)(AssetInterface* self);                         // 22
     Result(ZX_CALL* getChangeState)(AssetInterface* self, int32_t kind, int32_t* state); // 23
-    Result(ZX_CALL* slot24)(AssetInterface* self, intptr_t argument);           // 24
+    Result(ZX_CALL* slot24)(AssetInterface* self, intptr_t argument);                    // 24
     Result(ZX_CALL* drawThumbnail)(AssetInterface* self, DrawContext* context,
                                    const HostRect* rect); // 25
     Result(ZX_CALL* slot26)(AssetInterface* self);        // 26
@@ -110,19 +110,19 @@ struct SpriteActorOps {
     Result(ZX_CALL* setProp)(SpriteActorInterface* self, Symbol property,
                              const HostValue* value); // 4
     Result(ZX_CALL* slot5)(SpriteActorInterface* self, intptr_t a, intptr_t b, intptr_t c,
-                           intptr_t d);                                              // 5
-    Result(ZX_CALL* setSpriteHost)(SpriteActorInterface* self, SpriteHost* host);    // 6
+                           intptr_t d);                                           // 5
+    Result(ZX_CALL* setSpriteHost)(SpriteActorInterface* self, SpriteHost* host); // 6
     Result(ZX_CALL* linkAsset)(SpriteActorInterface* self, int32_t kind,
-                               AssetInterface* asset);                               // 7
-    Result(ZX_CALL* getSpriteCaps)(SpriteActorInterface* self, int32_t* caps);       // 8: 4 words
+                               AssetInterface* asset);                         // 7
+    Result(ZX_CALL* getSpriteCaps)(SpriteActorInterface* self, int32_t* caps); // 8: 4 words
     Result(ZX_CALL* idle)(SpriteActorInterface* self, intptr_t value,
-                          RedrawService* redraw);                                    // 9
+                          RedrawService* redraw); // 9
     Result(ZX_CALL* slot10)(SpriteActorInterface* self, intptr_t a, intptr_t b, intptr_t c,
-                            int32_t* out);                                           // 10
+                            int32_t* out); // 10
     Result(ZX_CALL* draw)(SpriteActorInterface* self, const DrawRecord* record, intptr_t second,
-                          DrawContext* context);                                     // 11
+                          DrawContext* context); // 11
     Result(ZX_CALL* handleEvent)(SpriteActorInterface* self, const EventRecord* event,
-                                 intptr_t second, int32_t* handled);                 // 12
+                                 intptr_t second, int32_t* handled); // 12
 };
 struct SpriteActorInterface {
     const SpriteActorOps* ops;
