@@ -88,21 +88,45 @@ struct RowExtents {
     }
 };
 
+// What Rectangle and Ellipse start with: the canvas, the device box of the figure (empty
+// when it has no width or height) and the realised pen and brush.
+struct Figure {
+    Canvas canvas;
+    Box box;
+    bool empty = true;
+    PenStroke pen;
+    BrushFill brush;
+};
+
+bool openFigure(HDC hdc, int left, int top, int right, int bottom, Figure& f) {
+    if (!openCanvas(hdc, f.canvas)) {
+        return false;
+    }
+    f.box = deviceBox(f.canvas.dc->state, left, top, right, bottom);
+    f.empty = f.box.right == f.box.left || f.box.bottom == f.box.top;
+    if (!f.empty) {
+        f.pen = realisePen(f.canvas);
+        f.brush = realiseBrush(f.canvas);
+    }
+    return true;
+}
+
 } // namespace
 
 extern "C" {
 
 BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom) {
-    Canvas canvas;
-    if (!openCanvas(hdc, canvas)) {
+    Figure f;
+    if (!openFigure(hdc, left, top, right, bottom, f)) {
         return FALSE;
     }
-    Box b = deviceBox(canvas.dc->state, left, top, right, bottom);
-    if (b.right == b.left || b.bottom == b.top) {
+    if (f.empty) {
         return TRUE;
     }
-    PenStroke pen = realisePen(canvas);
-    BrushFill brush = realiseBrush(canvas);
+    Canvas& canvas = f.canvas;
+    const Box& b = f.box;
+    const PenStroke& pen = f.pen;
+    const BrushFill& brush = f.brush;
     if (pen.none) {
         fillRect(canvas, brush, {b.left, b.top, b.right - 1, b.bottom - 1});
         return TRUE;
@@ -119,16 +143,17 @@ BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom) {
 // fills it up to and including the outline, and the pen then paints the outline. Without a pen the
 // figure is one pixel smaller, as with Rectangle.
 BOOL WINAPI Ellipse(HDC hdc, int left, int top, int right, int bottom) {
-    Canvas canvas;
-    if (!openCanvas(hdc, canvas)) {
+    Figure f;
+    if (!openFigure(hdc, left, top, right, bottom, f)) {
         return FALSE;
     }
-    Box b = deviceBox(canvas.dc->state, left, top, right, bottom);
-    if (b.right == b.left || b.bottom == b.top) {
+    if (f.empty) {
         return TRUE;
     }
-    PenStroke pen = realisePen(canvas);
-    BrushFill brush = realiseBrush(canvas);
+    Canvas& canvas = f.canvas;
+    const Box& b = f.box;
+    const PenStroke& pen = f.pen;
+    const BrushFill& brush = f.brush;
     const int64_t shrink = pen.none ? 2 : 1;
     Box e{b.left, b.top, b.right - shrink, b.bottom - shrink};
     if (e.right < e.left || e.bottom < e.top) {
