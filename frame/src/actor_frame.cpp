@@ -18,8 +18,11 @@ ActorRecord& recordOf(SpriteActorInterface* self) {
 Result ZX_CALL noProperty(SpriteActorInterface*, Symbol, HostValue*) {
     return kUnknownProperty;
 }
-Result ZX_CALL noPropertySet(SpriteActorInterface*, Symbol, const HostValue*) {
-    return kUnknownProperty;
+Result ZX_CALL setProp(SpriteActorInterface* self, Symbol property, const HostValue* value) {
+    if (thisKind().actor.setProp == nullptr) {
+        return kUnknownProperty;
+    }
+    return thisKind().actor.setProp(recordOf(self), property, value);
 }
 Result ZX_CALL noCommand(SpriteActorInterface*, intptr_t, intptr_t, intptr_t, intptr_t) {
     return kUnknownCommand;
@@ -119,7 +122,7 @@ const SpriteActorOps kActorOps = {
     typedAddRef<SpriteActorInterface>,
     typedRelease<SpriteActorInterface>,
     noProperty,    // 3
-    noPropertySet, // 4
+    setProp,       // 4
     noCommand,     // 5
     setSpriteHost, // 6
     linkAsset,     // 7

@@ -94,6 +94,8 @@ struct ActorKind {
     // Draws into a device context of a draw context of kind 1 to 3.
     Result (*draw)(ActorRecord& actor, const DrawRecord& record, HDC dc, DrawContext* context);
     Result (*handleEvent)(ActorRecord& actor, const EventRecord& event, int32_t* handled) = nullptr;
+    // Sprite properties a script sets on the sprite itself; null answers 0x800407D5.
+    Result (*setProp)(ActorRecord& actor, Symbol property, const HostValue* value) = nullptr;
     // Link kinds other than 1 (member notifications).
     Result (*linkNotice)(ActorRecord& actor, int32_t code, AssetInterface* asset) = nullptr;
     Result (*construct)(ActorRecord& actor) = nullptr;
