@@ -19,9 +19,9 @@
 namespace zx::equation {
 
 struct CaretBox {
-    int x = 0;      // baseline point of the caret, device units
+    int x = 0; // baseline point of the caret, device units
     int y = 0;
-    int width = 0;  // 0 by 0: no caret
+    int width = 0; // 0 by 0: no caret
     int height = 0;
 };
 
@@ -90,7 +90,14 @@ public:
     void SetLifetimeHooks(void (*firstCreated)(), void (*lastDestroyed)());
 
 private:
-    struct Slot;
+    struct Slot {
+        std::int32_t id = 0;
+        int references = 0;
+        std::unique_ptr<EquationPane> pane;
+    };
+    Slot* FindSlot(std::int32_t id);
+    const Slot* FindSlot(std::int32_t id) const;
+
     std::vector<Slot> slots_;
     std::int32_t nextId_ = 1;
     void (*firstCreated_)() = nullptr;

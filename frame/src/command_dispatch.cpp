@@ -7,6 +7,9 @@ namespace zx {
 Result ZX_CALL assetCallFunction(AssetInterface* self, Symbol command, int32_t argc,
                                  const HostValue* argv, HostValue* result) {
     AssetRecord& asset = *assetOf(self);
+    if (thisKind().asset.callSetsChanged) {
+        asset.changedFlag = 1;
+    }
     HostUtilities* utilities = asset.utilities;
     if (utilities == nullptr) {
         return kUnknownCommand;

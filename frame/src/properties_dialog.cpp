@@ -54,6 +54,10 @@ void fillControls(HWND dialog, AssetRecord& asset) {
         case ControlType::Text:
             SetDlgItemTextA(dialog, control.id, field);
             break;
+        case ControlType::Radio:
+            CheckDlgButton(dialog, control.id,
+                           readInt32(field) == control.radioValue ? BST_CHECKED : 0);
+            break;
         }
     }
 }
@@ -94,6 +98,11 @@ void storeControls(HWND dialog, AssetRecord& asset) {
                 field[control.size - 1] = '\0';
             }
             break;
+        case ControlType::Radio:
+            if (IsDlgButtonChecked(dialog, control.id) == BST_CHECKED) {
+                writeInt32(field, control.radioValue);
+            }
+            break;
         }
     }
 }
@@ -114,6 +123,9 @@ INT_PTR CALLBACK dialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
     case IDOK:
         if (gDialogAsset != nullptr) {
             storeControls(dialog, *gDialogAsset);
+            if (thisKind().asset.afterDialogOk != nullptr) {
+                thisKind().asset.afterDialogOk(*gDialogAsset);
+            }
             gDialogAsset->dialogState = 2;
             if (thisKind().asset.dialogOkSetsChanged) {
                 gDialogAsset->changedFlag = 1;

@@ -36,6 +36,9 @@ Result ZX_CALL assetGetProp(AssetInterface* self, Symbol property, HostValue* ou
         return kNoSuchInterface;
     }
     const PropertySpec& entry = thisKind().asset.properties[row];
+    if (entry.get != nullptr) {
+        return entry.get(asset, *utilities, out);
+    }
     const char* field = fieldOf(asset, entry);
     switch (entry.type) {
     case FieldType::Integer:
@@ -65,6 +68,9 @@ Result ZX_CALL assetSetProp(AssetInterface* self, Symbol property, const HostVal
     }
     HostUtilities* utilities = asset.utilities;
     const PropertySpec& entry = kind.properties[row];
+    if (entry.set != nullptr) {
+        return utilities != nullptr ? entry.set(asset, *utilities, value) : kOk;
+    }
     char* field = fieldOf(asset, entry);
     // Conversion results are not checked: a failed conversion leaves the field as it was.
     if (utilities != nullptr) {

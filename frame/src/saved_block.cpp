@@ -10,6 +10,50 @@
 
 namespace zx {
 
+namespace {
+
+// Opens the stream and, when it holds exactly the saved size, reads every field into a copy
+// of the PropertyBlock that replaces the block only when every Read succeeded.
+Result readSavedBlock(AssetRecord& asset, MediaStream* stream, bool& blockRead) {
+    const AssetKind& kind = thisKind().asset;
+    Result result = stream->ops->open(stream, 0, 0);
+    if (result != kOk) {
+        return result;
+    }
+    int32_t size = -1;
+    result = stream->ops->getSize(stream, &size);
+    const uint32_t expected = savedSize(kind.saved);
+    // A block of any other size is ignored silently: stored movies rely on it.
+    if (result == kOk && size >= 0 && static_cast<uint32_t>(size) == expected) {
+        std::vector<uint8_t> loaded(static_cast<const uint8_t*>(propertyBlock(asset)),
+                                    static_cast<const uint8_t*>(propertyBlock(asset)) +
+                                        kind.blockSize);
+        std::vector<uint8_t> bytes;
+        Result firstFailure = kOk;
+        for (const SavedField& field : kind.saved) {
+            const uint32_t width = savedWidth(field);
+            bytes.assign(width, 0);
+            result = stream->ops->read(stream, bytes.data(), static_cast<int32_t>(width), 0);
+            if (result != kOk) {
+                if (firstFailure == kOk) {
+                    firstFailure = result;
+                }
+                continue;
+            }
+            decodeField(field, bytes.data(), loaded.data());
+        }
+        if (firstFailure == kOk) {
+            std::memcpy(propertyBlock(asset), loaded.data(), kind.blockSize);
+            blockRead = true;
+        }
+        result = firstFailure;
+    }
+    stream->ops->close(stream);
+    return result;
+}
+
+} // namespace
+
 Result ZX_CALL assetGetSavedSize(AssetInterface*, int32_t* bytes) {
     *bytes = static_cast<int32_t>(savedSize(thisKind().asset.saved));
     return kOk;
@@ -22,6 +66,9 @@ Result ZX_CALL assetSaveProps(AssetInterface* self, MediaStream* stream) {
     }
     AssetRecord& asset = *assetOf(self);
     Result result = stream->ops->open(stream, 2, 0);
+    if (result == kOk && thisKind().asset.beforeSave != nullptr) {
+        thisKind().asset.beforeSave(asset);
+    }
     if (result != kOk) {
         return result;
     }
@@ -53,38 +100,12 @@ Result ZX_CALL assetLoadProps(AssetInterface* self, MediaStream* stream) {
         return kOk;
     }
     AssetRecord& asset = *assetOf(self);
-    Result result = stream->ops->open(stream, 0, 0);
-    if (result != kOk) {
-        return result;
+    bool blockRead = false;
+    const Result result = readSavedBlock(asset, stream, blockRead);
+    // Kinds that apply what they hold after a load do so whatever the stream gave.
+    if (kind.afterLoad != nullptr) {
+        kind.afterLoad(asset, blockRead);
     }
-    int32_t size = -1;
-    result = stream->ops->getSize(stream, &size);
-    const uint32_t expected = savedSize(kind.saved);
-    // A block of any other size is ignored silently: stored movies rely on it.
-    if (result == kOk && size >= 0 && static_cast<uint32_t>(size) == expected) {
-        std::vector<uint8_t> loaded(static_cast<const uint8_t*>(propertyBlock(asset)),
-                                    static_cast<const uint8_t*>(propertyBlock(asset)) +
-                                        kind.blockSize);
-        std::vector<uint8_t> bytes;
-        Result firstFailure = kOk;
-        for (const SavedField& field : kind.saved) {
-            const uint32_t width = savedWidth(field);
-            bytes.assign(width, 0);
-            result = stream->ops->read(stream, bytes.data(), static_cast<int32_t>(width), 0);
-            if (result != kOk) {
-                if (firstFailure == kOk) {
-                    firstFailure = result;
-                }
-                continue;
-            }
-            decodeField(field, bytes.data(), loaded.data());
-        }
-        if (firstFailure == kOk) {
-            std::memcpy(propertyBlock(asset), loaded.data(), kind.blockSize);
-        }
-        result = firstFailure;
-    }
-    stream->ops->close(stream);
     return result;
 }
 

@@ -7,4 +7,10 @@ namespace bitmaps {
 
 Canvas tallydiscThumbnail();
 
+Canvas formulonUnchangedUp();
+Canvas formulonUnchangedDown();
+Canvas formulonIndependentUp();
+Canvas formulonIndependentDown();
+Canvas formulonThumbnail();
+
 } // namespace bitmaps

@@ -17,6 +17,11 @@ int main(int argc, char** argv) {
     };
     const Output outputs[] = {
         {"/tallydisc32/thumbnail.bmp", bitmaps::tallydiscThumbnail},
+        {"/formulon32/button_unchanged_up.bmp", bitmaps::formulonUnchangedUp},
+        {"/formulon32/button_unchanged_down.bmp", bitmaps::formulonUnchangedDown},
+        {"/formulon32/button_independent_up.bmp", bitmaps::formulonIndependentUp},
+        {"/formulon32/button_independent_down.bmp", bitmaps::formulonIndependentDown},
+        {"/formulon32/thumbnail.bmp", bitmaps::formulonThumbnail},
     };
     int status = 0;
     for (const Output& output : outputs) {

@@ -26,11 +26,16 @@ enum class FieldType : uint8_t {
 };
 
 // One script-visible property: its name and where and how it lives in the PropertyBlock.
+// A computed property (read from or written into the kind's own state, read-only, refused)
+// names a get or set hook; the frame then calls the hook instead of converting the field,
+// and returns the hook's result. A set hook replaces the kind's afterSet for that row.
 struct PropertySpec {
     const char* name;
     FieldType type;
     uint32_t offset;
     uint32_t size = 0; // text buffers only
+    Result (*get)(AssetRecord& asset, HostUtilities& utilities, HostValue* out) = nullptr;
+    Result (*set)(AssetRecord& asset, HostUtilities& utilities, const HostValue* value) = nullptr;
 };
 
 // One field of the saved block, in saved order; the stored width is 4 for integers and
@@ -42,13 +47,16 @@ struct SavedField {
 };
 
 // One group of dialog controls: an integer or a colour's three components (consecutive
-// ids), a double shown as text, a check box, or a text.
-enum class ControlType : uint8_t { Integer, Color, Float, Check, Text };
+// ids), a double shown as text, a check box, a text, or one radio button of a group that
+// shares a field: the button is checked when the field holds its radioValue, and a checked
+// button stores its radioValue on OK (with no button checked the field keeps its value).
+enum class ControlType : uint8_t { Integer, Color, Float, Check, Text, Radio };
 struct DialogControl {
     ControlType type;
     int32_t id;
     uint32_t offset;
-    uint32_t size = 0; // text buffers only
+    uint32_t size = 0;      // text buffers only
+    int32_t radioValue = 0; // radio buttons only
 };
 
 struct CommandCall {
@@ -84,6 +92,16 @@ struct AssetKind {
     void (*afterSet)(AssetRecord& asset, size_t property) = nullptr;
     Result (*construct)(AssetRecord& asset) = nullptr;
     void (*destruct)(AssetRecord& asset) = nullptr;
+    // CallFunction sets ChangedFlag before the command search (also for unknown commands).
+    bool callSetsChanged = false;
+    // Runs before SaveProps encodes the saved fields (for fields composed from other state).
+    void (*beforeSave)(AssetRecord& asset) = nullptr;
+    // Runs at the end of every LoadProps, also when the stream could not be opened or had
+    // the wrong size; blockRead tells whether the saved fields were replaced by the stream's.
+    void (*afterLoad)(AssetRecord& asset, bool blockRead) = nullptr;
+    // Runs when the properties dialog closes with OK, after the controls were stored and
+    // before DialogState becomes 2 (clamps, applying stored values to the kind's state).
+    void (*afterDialogOk)(AssetRecord& asset) = nullptr;
 };
 
 struct ActorKind {

@@ -1,6 +1,7 @@
 // A small sprite kind that exercises the parts of the frame the counter does not use: a
 // property of every field type, the auxiliary asset interface, unknown names refused on
-// set, commands with script arguments, and the picture operations.
+// set, commands with script arguments, the picture operations, and the optional hooks:
+// a computed property, the steps around save and load, and ChangedFlag set by commands.
 #include <cstddef>
 
 #include "zxplugin/picture.h"
@@ -17,7 +18,36 @@ struct ProbeBlock {
     char label[16];
     int32_t loadResult;
     zx::Picture picture;
+    int32_t saves;     // beforeSave calls
+    int32_t loads;     // afterLoad calls
+    int32_t blockRead; // what the last afterLoad was told
 };
+
+ProbeBlock& block(zx::AssetRecord& asset) {
+    return zx::blockOf<ProbeBlock>(asset);
+}
+
+// "Twice": a computed property, twice Number on reads; odd writes are refused.
+zx::Result getTwice(zx::AssetRecord& asset, zx::HostUtilities& u, zx::HostValue* out) {
+    return u.ops->integerToValue(&u, 2 * block(asset).number, out);
+}
+zx::Result setTwice(zx::AssetRecord& asset, zx::HostUtilities& u, const zx::HostValue* value) {
+    int32_t number = 0;
+    u.ops->valueToInteger(&u, value, &number);
+    if (number % 2 != 0) {
+        return zx::kUnknownProperty;
+    }
+    block(asset).number = number / 2;
+    return zx::kOk;
+}
+
+void beforeSave(zx::AssetRecord& asset) {
+    ++block(asset).saves;
+}
+void afterLoad(zx::AssetRecord& asset, bool blockRead) {
+    ++block(asset).loads;
+    block(asset).blockRead = blockRead ? 1 : 0;
+}
 
 #define FIELD(name) static_cast<uint32_t>(offsetof(ProbeBlock, name))
 
@@ -27,6 +57,10 @@ constexpr zx::PropertySpec kProperties[] = {
     {"Amount", FieldType::Float, FIELD(amount)},
     {"Label", FieldType::Text, FIELD(label), 16},
     {"LoadResult", FieldType::Integer, FIELD(loadResult)},
+    {"Twice", FieldType::Integer, 0, 0, getTwice, setTwice},
+    {"Saves", FieldType::Integer, FIELD(saves)},
+    {"Loads", FieldType::Integer, FIELD(loads)},
+    {"BlockRead", FieldType::Integer, FIELD(blockRead)},
 };
 
 constexpr zx::SavedField kSaved[] = {
@@ -36,10 +70,6 @@ constexpr zx::SavedField kSaved[] = {
 };
 
 #undef FIELD
-
-ProbeBlock& block(zx::AssetRecord& asset) {
-    return zx::blockOf<ProbeBlock>(asset);
-}
 
 int32_t integerArgument(zx::CommandCall& call, int index) {
     int32_t number = 0;
@@ -124,6 +154,9 @@ const zx::Kind& zx::thisKind() {
                 .defaultRect = {-10, -50, 10, 50},
                 .construct = construct,
                 .destruct = destruct,
+                .callSetsChanged = true,
+                .beforeSave = beforeSave,
+                .afterLoad = afterLoad,
             },
         .actor =
             {

@@ -1,0 +1,144 @@
+// The equation sprite's events: presses place the caret, the end of a drag finishes the
+// editor's mouse interaction, keys go through the key filter to the editor, and the focus
+// events switch the caret on and off. After most of them the sprite's "Refresh" handler runs,
+// so that a movie script can read the results.
+#include <windows.h>
+
+#include <mmsystem.h>
+
+#include "engine/equation_pane.h"
+#include "equation_sprite.h"
+#include "equation_sprite_keys.h"
+#include "equation_sprite_state.h"
+
+namespace formulon {
+namespace {
+
+constexpr int32_t kPress = 1;
+constexpr int32_t kDrag = 2;
+constexpr int32_t kRelease = 3;
+constexpr int32_t kKey = 9;
+constexpr int32_t kEnd = 10;
+constexpr int32_t kFocus = 11;
+constexpr int32_t kBlur = 12;
+
+void beep() {
+    sndPlaySoundA("Default Beep", SND_ASYNC);
+}
+
+// Calls the movie's "Refresh" handler for this sprite. Its answer is not used.
+void sendRefresh(zx::ActorRecord& actor) {
+    zx::HostUtilities* utilities = actor.utilities;
+    zx::SpriteServices* services = actor.spriteServices;
+    if (utilities == nullptr || services == nullptr) {
+        return;
+    }
+    zx::Symbol refresh = 0;
+    if (utilities->ops->stringToSymbol(utilities, "Refresh", &refresh) != zx::kOk) {
+        return;
+    }
+    const zx::HostValue noArguments[1] = {};
+    zx::HostValue answer{};
+    if (services->ops->callHandler(services, refresh, 0, noArguments, &answer) == zx::kOk) {
+        utilities->ops->releaseValue(utilities, &answer);
+    }
+}
+
+// The window under the screen cursor becomes the owner of the caret; it also takes the
+// keyboard focus unless the member plays in a browser (Shockwave), where the page keeps it.
+void takeWindowUnderCursor(SpriteState& state, int32_t shockwave) {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    HWND window = WindowFromPoint(cursor);
+    if (shockwave == 0) {
+        SetFocus(window);
+    }
+    state.window = window;
+}
+
+} // namespace
+
+zx::Result handleEquationEvent(zx::ActorRecord& actor, const zx::EventRecord& event,
+                               int32_t* handled) {
+    *handled = 0;
+    int32_t enabled = 0;
+    int32_t shockwave = 0;
+    zx::Result result = readMemberInt(actor, MemberProp::Enabled, &enabled);
+    if (result == zx::kOk) {
+        result = readMemberInt(actor, MemberProp::Shockwave, &shockwave);
+    }
+    if (result != zx::kOk) {
+        return result;
+    }
+    const int32_t kind = event.words[0];
+    if (enabled == 0) {
+        // A disabled sprite leaves presses and keys to the host, with a beep.
+        if (kind == kPress || kind == kKey) {
+            beep();
+        }
+        return zx::kOk;
+    }
+
+    markMemberChanged(actor);
+    zx::equation::EquationPane* pane = nullptr;
+    result = linkedPane(actor, &pane);
+    if (result != zx::kOk) {
+        return result;
+    }
+    if (pane == nullptr) {
+        // The member names no live pane: nothing to edit.
+        return zx::kOk;
+    }
+
+    SpriteState& state = spriteState(actor);
+    switch (kind) {
+    case kPress:
+        takeWindowUnderCursor(state, shockwave);
+        pane->ClickAt(event.words[3] - state.rect.left, event.words[2] - state.rect.top);
+        sendRefresh(actor);
+        *handled = 1;
+        break;
+    case kDrag:
+        pane->RestorePrefix();
+        *handled = 1;
+        break;
+    case kRelease:
+        pane->EndDrag();
+        sendRefresh(actor);
+        *handled = 1;
+        break;
+    case kKey: {
+        const char c = reinterpret_cast<const char*>(event.words)[zx::kEventCharOffset];
+        if (keyPassesFilter(c)) {
+            pane->TypeChar(c);
+        } else {
+            beep();
+        }
+        *handled = 1;
+        break;
+    }
+    case kEnd:
+        sendRefresh(actor);
+        *handled = 1;
+        break;
+    case kFocus:
+        takeWindowUnderCursor(state, shockwave);
+        sendRefresh(actor);
+        state.hasFocus = 1;
+        *handled = 1;
+        break;
+    case kBlur:
+        *handled = 1;
+        state.hasFocus = 0;
+        DestroyCaret();
+        if (actor.spriteHost != nullptr) {
+            actor.spriteHost->ops->requestRedraw(actor.spriteHost);
+        }
+        break;
+    default:
+        break;
+    }
+    return zx::kOk;
+}
+
+} // namespace formulon
