@@ -73,29 +73,4 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     return cmd;
 }
 
-const char* helpText() {
-    return "usage: zentrix [command] [options]\n"
-           "\n"
-           "commands:\n"
-           "  (none)                     run the demo movie (movies/demo.lua), write demo.png\n"
-           "  run FILE.lua [-o OUT.png]  run a movie script; with -o, render the stage at the\n"
-           "                             end and write it as a PNG\n"
-           "  render MOVIE.json -o OUT.png\n"
-           "                             load a saved movie, render the stage, write the PNG\n"
-           "  kinds                      list the plug-ins found: symbol, display name,\n"
-           "                             category, module path\n"
-           "\n"
-           "options:\n"
-           "  -o, --output FILE          the PNG to write (the demo's default is demo.png)\n"
-           "  -v, --verbose              echo message boxes, beeps and other host events to\n"
-           "                             stderr\n"
-           "  -h, --help                 this text\n"
-           "\n"
-           "Plug-ins (*32.so) are looked for next to the program and in the folders of\n"
-           "ZENTRIX_PLUGIN_PATH (colon-separated). The demo movie is looked for in\n"
-           "ZENTRIX_MOVIES, then in ../../movies from the program's folder, then in the\n"
-           "source tree. Exit status: 0 done, 1 the movie or script failed (one line on\n"
-           "stderr: file, place, cause; no output file is left behind), 2 bad command line.\n";
-}
-
 } // namespace zentrix

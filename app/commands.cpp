@@ -1,11 +1,11 @@
-// The program's commands on one host: the demo, running a script, rendering a saved movie,
+// The program's commands natively: the demo, running a script, rendering a saved movie,
 // listing the plug-ins.
 #include "commands.h"
 
 #include "locations.h"
+#include "render_command.h"
 
 #include <zxhost/host.h>
-#include <zxlua/atomic_file.h>
 #include <zxlua/movie_script.h>
 
 #include <cstdio>
@@ -20,25 +20,13 @@ std::vector<std::string> searchDirs() {
     return zxhost::Host::defaultPluginDirs(programDir().string());
 }
 
-void echoMessage(const zxhost::Message& m) {
-    std::string line = m.kind + ": " + m.text;
-    if (!m.caption.empty())
-        line += " [" + m.caption + "]";
-    if (m.flags != 0)
-        line += " flags=" + std::to_string(m.flags);
-    std::fprintf(stderr, "zentrix: %s\n", line.c_str());
-}
-
 void writeStage(zxhost::Host& host, const fs::path& output, zxlua::MovieScript* movie = nullptr) {
     host.stage().render();
     // A script handler that failed during the render fails the run before anything is
     // written.
     if (movie)
         movie->throwHandlerFailure();
-    zxlua::writeAtomically(output,
-                           [&](const fs::path& tmp) { host.stage().savePng(tmp.string()); });
-    std::printf("wrote %s (%dx%d stage, %zu sprites)\n", output.string().c_str(),
-                host.stage().width(), host.stage().height(), host.sprites().size());
+    saveStage(host, output);
 }
 
 // Runs a script; writes `output` when given, or `fallback` when given and the script
@@ -70,18 +58,6 @@ int runScript(const fs::path& script, const CommandLine& cmd, const fs::path& fa
                     script.string().c_str(), host.members().size(), host.sprites().size(),
                     host.stage().width(), host.stage().height());
     }
-    return 0;
-}
-
-int renderMovie(const CommandLine& cmd) {
-    zxhost::Host host(searchDirs());
-    for (const std::string& warning : host.loadMovie(cmd.input))
-        std::fprintf(stderr, "zentrix: warning: %s\n", warning.c_str());
-    if (cmd.verbose)
-        for (const zxhost::Message& m : host.messages())
-            if (m.kind != "warning") // printed above already
-                echoMessage(m);
-    writeStage(host, cmd.output);
     return 0;
 }
 

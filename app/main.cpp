@@ -1,6 +1,7 @@
 // zentrix: runs movie scripts and saved movies on the substitute host and writes PNGs.
 #include "cli.h"
 #include "commands.h"
+#include "console.h"
 
 #include <cstdio>
 #include <exception>
@@ -8,6 +9,7 @@
 #include <vector>
 
 int main(int argc, char** argv) {
+    zentrix::useByteExactStreams();
     std::vector<std::string> args(argv + 1, argv + argc);
     zentrix::CommandLine cmd;
     try {

@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include "host_impl.h"
-#include "zxw32/user_ext.h"
 
 namespace zxhost {
 namespace {
@@ -31,16 +30,16 @@ std::optional<int32_t> wholeNumber(const std::string& text) {
 int dialogDriver(HWND dialog, void* context) {
     auto* state = static_cast<DialogDriverState*>(context);
     state->opened = true;
-    for (const auto& control : zxw32::dialogControls(dialog)) {
+    for (const auto& control : platform::dialogControls(dialog)) {
         switch (control.kind) {
-        case zxw32::ControlKind::Edit:
+        case platform::ControlKind::Edit:
             if (auto number = wholeNumber(control.text))
                 state->shown[control.id] = *number;
             else
                 state->shown[control.id] = control.text;
             break;
-        case zxw32::ControlKind::CheckBox:
-        case zxw32::ControlKind::Radio:
+        case platform::ControlKind::CheckBox:
+        case platform::ControlKind::Radio:
             state->shown[control.id] = control.checked;
             break;
         default:

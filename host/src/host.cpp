@@ -7,8 +7,6 @@
 
 #include "host_impl.h"
 #include "zxframe/identifiers.h"
-#include "zxw32/kernel_ext.h"
-#include "zxw32/user_ext.h"
 
 namespace zxhost {
 
@@ -28,14 +26,14 @@ HostImpl::~HostImpl() {
         void* library = module.library_;
         releaseModuleObjects(module);
         modules.pop_back();
-        dlcloseLibrary(library);
+        platform::closeLibrary(library);
     }
     stage.reset();
     freeAllHandles(*this);
     for (void* block : allocatedBlocks)
         std::free(block);
     if (foreignInstance)
-        zxw32::unregisterModule(foreignInstance);
+        platform::releaseEmptyModule(foreignInstance);
 }
 
 void HostImpl::initServices() {
@@ -136,7 +134,7 @@ std::vector<std::string> Host::defaultPluginDirs(const std::string& programDir) 
             continue;
         std::stringstream list(value);
         std::string dir;
-        while (std::getline(list, dir, ':'))
+        while (std::getline(list, dir, platform::pathListSeparator()))
             if (!dir.empty())
                 dirs.push_back(dir);
     }
@@ -243,11 +241,7 @@ void Host::setHandlerLookup(HandlerLookup lookup) {
 }
 
 std::vector<Message> Host::messages() {
-    std::vector<Message> result;
-    for (auto& e : zxw32::takeEvents())
-        result.push_back(
-            Message{std::move(e.kind), std::move(e.text), std::move(e.caption), e.flags});
-    return result;
+    return platform::takeEvents();
 }
 
 zx::HostValue Host::toHostValue(const Value& value) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "host_object.h"
+#include "platform.h"
 #include "symbol_table.h"
 #include "value_store.h"
 #include "zxhost/host.h"
@@ -65,6 +66,8 @@ public:
     ~HostImpl();
 
     Host& owner;
+    // Message boxes and dialogs the system shows on the host's thread, for the host's life.
+    platform::SystemWatch watch;
     std::vector<std::string> pluginDirs;
     std::vector<std::string> loadErrors;
     bool pluginsScanned = false;
@@ -129,7 +132,6 @@ struct ModuleAccess {
 };
 
 void freeAllHandles(HostImpl& host);
-void dlcloseLibrary(void* library);
 int32_t handleLockCount(void* handle);
 
 // Ops tables, defined with their objects.

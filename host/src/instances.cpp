@@ -8,7 +8,6 @@
 
 #include "host_impl.h"
 #include "zxframe/identifiers.h"
-#include "zxw32/kernel_ext.h"
 
 namespace zxhost {
 
@@ -90,7 +89,7 @@ HINSTANCE ZX_CALL beginResources(zx::HostCallback* self, HINSTANCE moduleHandle,
         *token = t;
     if (host.hooks.check(fault::kForeignResources)) {
         if (!host.foreignInstance)
-            host.foreignInstance = zxw32::registerModule("foreign", nullptr, 0);
+            host.foreignInstance = platform::newEmptyModule();
         return host.foreignInstance;
     }
     return moduleHandle;

@@ -8,7 +8,6 @@
 #include "dib.h"
 #include "host_impl.h"
 #include "zxframe/identifiers.h"
-#include "zxw32/user_ext.h"
 
 namespace zxhost {
 
@@ -180,9 +179,9 @@ DialogOutcome Member::dialog(const DialogValues& values, bool ok) {
     DialogDriverState state;
     state.values = &values;
     state.ok = ok;
-    zxw32::setDialogDriver(&dialogDriver, &state);
+    platform::setDialogDriver(&dialogDriver, &state);
     outcome.code = asset_->ops->showPropertiesDialog(asset_);
-    zxw32::setDialogDriver(nullptr, nullptr);
+    platform::setDialogDriver(nullptr, nullptr);
     outcome.opened = state.opened;
     outcome.shown = std::move(state.shown);
     int32_t change = 0;

@@ -1,7 +1,5 @@
-// Loading plug-in modules: dlopen, the five exports, the class table, and registration
+// Loading plug-in modules: the system's loader, the five exports, the class table, and registration
 // through the RegistryCache and RegistryDict that record the registrar's keys.
-#include <dlfcn.h>
-
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
@@ -101,11 +99,6 @@ const zx::RegistryDictOps kRegistryDictOps = {
 
 Module::~Module() = default;
 
-void dlcloseLibrary(void* library) {
-    if (library)
-        dlclose(library);
-}
-
 void HostImpl::setupModuleObjects(Module& module) {
     auto* callback = new CallbackObject;
     callback->base =
@@ -128,11 +121,10 @@ Module& HostImpl::loadModule(const std::string& path) {
     if (!std::filesystem::exists(path, ec))
         throw Error(path + ": cannot load module: no such file");
 
-    void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!library) {
-        const char* why = dlerror();
-        throw Error(path + ": cannot load module: " + (why ? why : "unknown error"));
-    }
+    std::string why;
+    void* library = platform::openLibrary(path, &why);
+    if (!library)
+        throw Error(path + ": cannot load module: " + why);
     std::unique_ptr<Module> module(new Module());
     module->host_ = this;
     module->path_ = canonical.empty() ? path : canonical;
@@ -140,7 +132,7 @@ Module& HostImpl::loadModule(const std::string& path) {
     auto fail = [&](const std::string& cause) -> Error {
         if (module->callback_)
             releaseModuleObjects(*module);
-        dlclose(library);
+        platform::closeLibrary(library);
         return Error(path + ": " + cause);
     };
 
@@ -149,7 +141,7 @@ Module& HostImpl::loadModule(const std::string& path) {
                            "DllGetClassObject", "DllCanUnloadNow"};
     void* symbols[5];
     for (int i = 0; i < 5; ++i) {
-        symbols[i] = dlsym(library, names[i]);
+        symbols[i] = platform::librarySymbol(library, names[i]);
         if (!symbols[i])
             throw fail(std::string("not a plug-in module: missing export ") + names[i]);
     }
@@ -253,7 +245,7 @@ bool HostImpl::unloadModule(Module& module) {
     void* library = module.library_;
     releaseModuleObjects(module);
     modules.erase(found);
-    dlclose(library);
+    platform::closeLibrary(library);
     return true;
 }
 
@@ -266,10 +258,7 @@ void HostImpl::scanPlugins() {
         std::vector<std::string> paths;
         for (const auto& entry : std::filesystem::directory_iterator(dir, ec)) {
             const std::string name = entry.path().filename().string();
-            // Deliverables are "<name>32.so"; shared libraries beside them ("libw32.so")
-            // are not plug-ins.
-            if (name.size() > 5 && name.ends_with("32.so") && !name.starts_with("lib") &&
-                entry.is_regular_file(ec))
+            if (platform::isModuleFileName(name) && entry.is_regular_file(ec))
                 paths.push_back(entry.path().string());
         }
         std::sort(paths.begin(), paths.end());

@@ -9,7 +9,6 @@
 #include "base64.h"
 #include "dib.h"
 #include "host_impl.h"
-#include "zxw32/user_ext.h"
 
 namespace zxhost {
 namespace {
@@ -287,7 +286,7 @@ std::vector<std::string> Host::loadMovie(const std::string& path) {
         }
     }
     for (const auto& w : warnings)
-        zxw32::logEvent(zxw32::Event{"warning", w, "", 0});
+        platform::logEvent(Message{"warning", w, "", 0});
     return warnings;
 }
 

@@ -6,7 +6,6 @@
 #include "dib.h"
 #include "host_impl.h"
 #include "png_file.h"
-#include "zxw32/user_ext.h"
 
 namespace zxhost {
 namespace {
@@ -25,14 +24,13 @@ uint32_t toBgr(uint32_t rgb) {
 Stage::Stage(HostImpl* host) : host_(host) {
     const RECT screen{kStageScreenX, kStageScreenY, kStageScreenX + width_,
                       kStageScreenY + height_};
-    window_ = zxw32::createWindow("ZentrixStage", "Zentrix Stage", screen, nullptr, nullptr);
+    window_ = platform::createStageWindow(screen);
     createSurface();
 }
 
 Stage::~Stage() {
     destroySurface();
-    if (window_)
-        DestroyWindow(window_);
+    platform::destroyStageWindow(window_);
 }
 
 void Stage::createSurface() {
@@ -139,13 +137,11 @@ void Stage::render() {
     }
     // The caret, when a plug-in shows it on the stage: inverted pixels, as the system
     // draws it (a width of 0 is one pixel).
-    const zxw32::CaretState caret = zxw32::caretState();
+    const platform::Caret caret = platform::caret();
     if (caret.visible && caret.owner == window_) {
         const int32_t w = std::max(caret.width, 1), h = std::max(caret.height, 1);
-        for (int32_t y = std::max(0, caret.position.y); y < std::min(height_, caret.position.y + h);
-             ++y)
-            for (int32_t x = std::max(0, caret.position.x);
-                 x < std::min(width_, caret.position.x + w); ++x)
+        for (int32_t y = std::max(0, caret.y); y < std::min(height_, caret.y + h); ++y)
+            for (int32_t x = std::max(0, caret.x); x < std::min(width_, caret.x + w); ++x)
                 bits_[static_cast<int64_t>(y) * width_ + x] ^= 0xFFFFFF;
     }
     host_->rethrowPending();

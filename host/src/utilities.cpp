@@ -8,7 +8,6 @@
 #include <windows.h>
 
 #include "host_impl.h"
-#include "zxw32/user_ext.h"
 
 namespace zxhost {
 namespace {
@@ -27,7 +26,7 @@ zx::Result ZX_CALL messageOutput(zx::HostUtilities* self, const char* format, in
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
         text.pop_back();
     host.hooks.records.outputs.push_back(text);
-    zxw32::logEvent(zxw32::Event{"output", text, "", 0});
+    platform::logEvent(Message{"output", text, "", 0});
     return zx::kOk;
 }
 

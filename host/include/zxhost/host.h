@@ -51,19 +51,20 @@ using HandlerLookup = std::function<std::optional<Value>(const std::string& name
 
 class Host {
 public:
-    // pluginDirs: folders searched for "<name>32.so" modules, in order.
+    // pluginDirs: folders searched for "<name>32.so" modules ("<name>32.dll" on Windows), in
+    // order.
     explicit Host(std::vector<std::string> pluginDirs = {});
     ~Host();
     Host(const Host&) = delete;
     Host& operator=(const Host&) = delete;
 
-    // The folders named by ZX_PLUGIN_PATH and ZENTRIX_PLUGIN_PATH (colon-separated),
-    // after programDir when it is not empty.
+    // The folders named by ZX_PLUGIN_PATH and ZENTRIX_PLUGIN_PATH (colon-separated;
+    // semicolon-separated on Windows), after programDir when it is not empty.
     static std::vector<std::string> defaultPluginDirs(const std::string& programDir = {});
 
     // --- modules ---
-    // Loads every "*32.so" of the plug-in folders not loaded yet; modules that fail are
-    // skipped and their errors kept (loadErrors()).
+    // Loads every "*32.so" (Windows: "*32.dll") of the plug-in folders not loaded yet; modules that
+    // fail are skipped and their errors kept (loadErrors()).
     void loadPlugins();
     const std::vector<std::string>& loadErrors() const;
     // Loads and registers one module; throws Error naming the path and the cause.
@@ -72,8 +73,8 @@ public:
     std::vector<KindInfo> kinds();
     // The module of a kind symbol (loads the plug-in folders when needed), or null.
     Module* findModule(const std::string& kind);
-    // DllCanUnloadNow then dlclose; false (module kept) when it answered non-zero or when
-    // members of its kind exist.
+    // DllCanUnloadNow then unloads it (dlclose, FreeLibrary); false (module kept) when it answered
+    // non-zero or when members of its kind exist.
     bool unloadModule(Module& module);
 
     // --- cast ---

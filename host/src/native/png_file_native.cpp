@@ -1,3 +1,4 @@
+// Writing PNG files natively, with libpng.
 #include "png_file.h"
 
 #include <png.h>
