@@ -141,7 +141,11 @@ Glyph FreeTypeFace::rasterise(uint8_t code) {
     if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_MONO) != 0)
         return index ? glyph : boxGlyph();
     FT_GlyphSlot slot = face->glyph;
-    FT_Pos advance = slot->advance.x;
+    // The advance is the design width rounded to whole pixels, as the Windows rasteriser
+    // reports it for these faces (GetCharWidthA, text extents). The bi-level hinting would
+    // move some advances by a pixel or two, and every position measured after such a
+    // character would drift from what Windows draws.
+    FT_Pos advance = slot->linearHoriAdvance >> 10; // 16.16 to 26.6
 
     if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
         if (setup_.embolden) {
