@@ -151,7 +151,10 @@ void GdiDrawDevice::PushPen(PenKind kind) {
                                                : CreatePen(PS_SOLID, 1, RGB(0, 0, 255));
     // A pen that could not be made still takes its place, so that pushes and pops stay paired.
     HGDIOBJ previous = pen != nullptr ? SelectObject(dc_, pen) : nullptr;
-    pens_.push_back({pen, previous});
+    // Square brackets (and what they enclose) are painted in blue, glyphs as well as lines.
+    const COLORREF previousText =
+        kind == PenKind::Brackets ? SetTextColor(dc_, RGB(0, 0, 255)) : CLR_INVALID;
+    pens_.push_back({pen, previous, previousText});
 }
 
 void GdiDrawDevice::PopPen() {
@@ -162,6 +165,9 @@ void GdiDrawDevice::PopPen() {
     pens_.pop_back();
     if (top.previous != nullptr) {
         SelectObject(dc_, top.previous);
+    }
+    if (top.previousText != CLR_INVALID) {
+        SetTextColor(dc_, top.previousText);
     }
     if (top.pen != nullptr) {
         DeleteObject(top.pen);

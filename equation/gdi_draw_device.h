@@ -43,6 +43,7 @@ private:
     struct PushedPen {
         HPEN pen;
         HGDIOBJ previous;
+        COLORREF previousText; // CLR_INVALID when the text colour was left alone
     };
 
     HDC dc_;
