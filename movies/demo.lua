@@ -1,7 +1,7 @@
 -- The demo movie: every finished kind on one stage. `zentrix` (no arguments) runs it and
 -- writes demo.png.
 
-stage.size(220, 180)
+stage.size(440, 180)
 stage.color(0x4A3018)  -- 0xBBGGRR: a dark slate blue
 
 -- Kinds whose plug-in was found; the demo shows what is installed.
@@ -57,4 +57,34 @@ if installed.tallydisc then
     m.Value = m.Value + 0.75
     stage.idle()
   end
+end
+
+if installed.formulon then
+  -- An equation member with two equations: y uses the definition of a and the independent
+  -- variable x; z uses y. Calculate writes " = value" behind each equation.
+  local eq = cast.new("formulon", "equations")
+  eq.ShowIndepVars = 0
+  eq.Eq1String = "2|y=/^a@&x^2@+1@+%x@|z=2y-{sin}(x@|a|3"
+  eq.PropIndex = 0
+  eq.IndVarName = "x"
+  eq.IndVarValue = 2
+  eq:call("Calculate")
+  score.add(eq, {left = 230, top = 20, right = 420, bottom = 100})
+
+  -- A second member in degrees with a Greek letter, a function and a result, framed.
+  local angle = cast.new("formulon", "angle")
+  angle.AngleUnits = 1
+  angle.BlackBorder = 1
+  angle.BackColor = 0xE8FFFF
+  angle.TextColor = 0x600000
+  angle.ShowIndepVars = 0
+  angle.Eq1String = "h=r{sin}({Sq}@"
+  angle.PropIndex = 0
+  angle.IndVarName = "r"
+  angle.IndVarValue = 10
+  angle.PropIndex = 1
+  angle.IndVarName = "{Sq}"
+  angle.IndVarValue = 30
+  angle:call("Calculate")
+  score.add(angle, {left = 230, top = 110, right = 420, bottom = 160})
 end

@@ -153,6 +153,41 @@ TEST_F(ProgramTest, DemoWritesDemoPng) {
     EXPECT_TRUE(isPng("demo.png"));
 }
 
+TEST_F(ProgramTest, TypingMovieComputesWithTheVariablePane) {
+    const Outcome o =
+        zentrix(std::string("run '") + ZX_MOVIES_DIR + "/equation_typing.lua' -o t.png");
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_TRUE(isPng("t.png"));
+    // Typed key by key, b defined through its UNCH button, x made independent through IVAR.
+    EXPECT_NE(o.out.find("typed:\ty=3x^2@+/^b@&2@@"), std::string::npos) << o.out;
+    EXPECT_NE(o.out.find("independent:\tx"), std::string::npos) << o.out;
+    EXPECT_NE(o.out.find("result:\t8.75\tstored:\ty=3x^2@+/^b@&2@@|x|IVAR|b|4@"), std::string::npos)
+        << o.out;
+}
+
+TEST_F(ProgramTest, SavedEquationMovieRendersAsItRan) {
+    write("eq.lua", R"(
+        stage.size(200, 80)
+        local m = cast.new("formulon", "eq")
+        m.ShowIndepVars = 0
+        m.Eq1String = "2|y=/^a@&x^2@+1@+%x@|z=2y|a|3"
+        m.PropIndex = 0
+        m.IndVarName = "x"
+        m.IndVarValue = 2
+        m:call("Calculate")
+        score.add(m, {left = 5, top = 5, right = 195, bottom = 75})
+        movie.save("eq.json")
+    )");
+    const Outcome run = zentrix("run eq.lua -o run.png");
+    EXPECT_EQ(run.status, 0) << run.err;
+    // The saved block keeps the equations, the definition and x, but not the results: the
+    // reloaded movie shows the equations without " = value".
+    const Outcome render = zentrix("render eq.json -o render.png");
+    EXPECT_EQ(render.status, 0) << render.err;
+    EXPECT_TRUE(isPng("render.png"));
+    EXPECT_NE(slurp(dir_ / "run.png"), slurp(dir_ / "render.png"));
+}
+
 TEST_F(ProgramTest, KindsListsTheCounter) {
     const Outcome o = zentrix("kinds");
     EXPECT_EQ(o.status, 0) << o.err;
