@@ -7,6 +7,7 @@
 #include "gdi/dc.h"
 #include "gdi/dib_reader.h"
 #include "gdi/paint.h"
+#include "gdi/text_boxes.h"
 
 using namespace w32::gdi;
 
@@ -53,6 +54,11 @@ Area deviceArea(const DcState& s, int x, int y, int w, int h) {
     DevPoint a = toDevice(s, x, y);
     DevPoint b = toDevice(s, int64_t(x) + w, int64_t(y) + h);
     return {a.x, a.y, b.x - a.x, b.y - a.y};
+}
+
+DevRect normalised(const Area& a) {
+    return {std::min(a.x, a.x + a.w), std::min(a.y, a.y + a.h), std::max(a.x, a.x + a.w),
+            std::max(a.y, a.y + a.h)};
 }
 
 // Source range [first, end) of destination index j when n source pixels map to m.
@@ -195,6 +201,10 @@ BOOL transfer(HDC dest, int x, int y, int width, int height, HDC source, int sx,
     }
     Area s = deviceArea(src.dc->state, sx, sy, swidth, sheight);
     const Surface& ss = src.surface;
+    if (textBoxLogOn()) {
+        carryTextBoxes(src, normalised(s), dst, normalised(d), (d.w < 0) != (s.w < 0),
+                       (d.h < 0) != (s.h < 0));
+    }
     // BitBlt between DCs with different scaling stretches like StretchBlt.
     if (d.w > 0 && d.h > 0 && s.w == d.w && s.h == d.h && rop == SRCCOPY) {
         copyRows(dst, d, ss, s.x, s.y);

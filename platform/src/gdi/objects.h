@@ -46,6 +46,9 @@ struct Bitmap : GdiObject {
     bool dibSection = false;
     std::vector<uint32_t> bits;
     Handle ownerDc = nullptr; // a bitmap is selected into one DC at a time
+    // Where text was drawn on this bitmap; kept only while the text-box log is on
+    // (text_boxes.h).
+    std::vector<DevRect> textBoxes;
 
     Surface surface() {
         Surface s;

@@ -7,6 +7,7 @@
 // counter-clockwise (reading upwards), so the alignment applies in the turned frame.
 #include "gdi/font_selection.h"
 #include "gdi/paint.h"
+#include "gdi/text_boxes.h"
 
 using namespace w32::gdi;
 
@@ -35,6 +36,27 @@ struct Turn {
                 std::max(a.y, b.y) + 1};
     }
 };
+
+// The box a string covers for the text-box log: its cell, widened by any glyph pixels
+// that reach beyond it (overhangs, accents above the ascent).
+DevRect inkBox(w32::text::Face& face, const Turn& turn, LPCSTR text, int count, int64_t u0,
+               int64_t baseline, int64_t extent) {
+    const w32::text::FontMetrics& m = face.metrics();
+    int64_t left = u0, top = baseline - m.ascent, right = u0 + std::max<int64_t>(extent, 1),
+            bottom = baseline + m.descent;
+    int64_t pen = u0;
+    for (int i = 0; i < count; ++i) {
+        const w32::text::Glyph& g = face.glyph(uint8_t(text[i]));
+        if (g.width > 0 && g.height > 0) {
+            left = std::min(left, pen + g.left);
+            right = std::max(right, pen + g.left + g.width);
+            top = std::min(top, baseline - g.top);
+            bottom = std::max(bottom, baseline - g.top + g.height);
+        }
+        pen += face.advance(uint8_t(text[i]));
+    }
+    return turn.mapRect(left, top, right, bottom);
+}
 
 } // namespace
 
@@ -94,6 +116,9 @@ BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR text, int count) {
         for (int64_t row = box.top; row < box.bottom; ++row) {
             paintSpan(surface, row, box.left, box.right, back);
         }
+    }
+    if (textBoxLogOn() && count > 0) {
+        logTextBox(canvas, inkBox(*face, turn, text, count, u0, baseline, extent));
     }
     const uint32_t ink = toPixel(s.textColor);
     int64_t pen = u0;

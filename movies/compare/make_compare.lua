@@ -1,0 +1,135 @@
+-- The comparison movies that tools/wine-check renders with both builds (native and under
+-- Wine) and compares pixel by pixel: every finished kind in several property settings.
+-- Regenerate them, beside this file, with
+--   zentrix run movies/compare/make_compare.lua
+-- Each movie is built on an empty stage and saved as <name>.json.
+
+local function clear()
+  for _, m in ipairs(cast.list()) do
+    cast.delete(m)
+  end
+end
+
+-- Builds one movie: `setup` adds its members and sprites, then it is saved.
+local function build(name, width, height, colour, setup)
+  clear()
+  stage.size(width, height)
+  stage.color(colour)
+  setup()
+  stage.idle()
+  movie.save(name .. ".json")
+  print(("%s.json: %d members"):format(name, #cast.list()))
+end
+
+-- A counter with its properties set from a table, on the stage at (x, y) with a size.
+local function counter(name, props, x, y, w, h)
+  local m = cast.new("tallydisc", name)
+  for _, key in ipairs({"DigitsLeft", "DigitsRight", "BackColorLeft", "ForeColorLeft",
+                        "BackColorRight", "ForeColorRight", "DivideColorLeft",
+                        "DivideColorRight", "Value"}) do
+    if props[key] ~= nil then
+      m[key] = props[key]
+    end
+  end
+  score.add(m, {left = x, top = y, right = x + w, bottom = y + h})
+  return m
+end
+
+build("counter-defaults", 200, 120, 0xFFFFFF, function()
+  counter("plain", {}, 10, 10, 100, 22)
+  counter("value", {Value = 1234}, 10, 40, 100, 22)
+  counter("three", {DigitsLeft = 3, DigitsRight = 0, Value = 705}, 10, 70, 60, 22)
+end)
+
+build("counter-colours", 240, 150, 0x303030, function()
+  counter("green", {DigitsLeft = 4, DigitsRight = 2, Value = 4821.37,
+                    BackColorLeft = 0x000000, ForeColorLeft = 0x00FF00,
+                    BackColorRight = 0x004000, ForeColorRight = 0xFFFFFF}, 10, 10, 150, 24)
+  counter("warm", {DigitsLeft = 3, DigitsRight = 1, Value = 99.5,
+                   BackColorLeft = 0x00A0FF, ForeColorLeft = 0x000000,
+                   BackColorRight = 0x0000C0, ForeColorRight = 0xFFFF00,
+                   DivideColorLeft = 0xFF00FF, DivideColorRight = 0x00FFFF}, 10, 45, 120, 24)
+  counter("grey", {DigitsLeft = 2, DigitsRight = 2, Value = 42.42,
+                   BackColorLeft = 0xC0C0C0, ForeColorLeft = 0x800000,
+                   BackColorRight = 0x808080, ForeColorRight = 0x000080,
+                   DivideColorLeft = 0xFFFFFF, DivideColorRight = 0x000000}, 10, 80, 100, 30)
+  counter("same", {DigitsLeft = 2, DigitsRight = 0, Value = 88,
+                   BackColorLeft = 0x123456, ForeColorLeft = 0x123456}, 150, 80, 50, 30)
+end)
+
+build("counter-sizes", 320, 200, 0xE0E0E0, function()
+  counter("tiny", {DigitsLeft = 2, DigitsRight = 1, Value = 12.3}, 5, 5, 24, 10)
+  counter("narrow", {DigitsLeft = 6, DigitsRight = 0, Value = 123456}, 40, 5, 30, 22)
+  counter("tall", {DigitsLeft = 2, DigitsRight = 0, Value = 37}, 80, 5, 40, 90)
+  counter("wide", {DigitsLeft = 3, DigitsRight = 2, Value = 271.82}, 130, 5, 180, 40)
+  counter("huge", {DigitsLeft = 2, DigitsRight = 1, Value = 64.5}, 5, 100, 300, 90)
+  counter("subpixel", {DigitsLeft = 8, DigitsRight = 4, Value = 5}, 5, 60, 9, 20)
+end)
+
+build("counter-decimals", 240, 170, 0xFFFFFF, function()
+  counter("half", {DigitsLeft = 3, DigitsRight = 2, Value = 12.5}, 10, 10, 120, 22)
+  counter("rolling", {DigitsLeft = 4, DigitsRight = 1, Value = 9999.95}, 10, 40, 120, 22)
+  counter("quarter", {DigitsLeft = 2, DigitsRight = 3, Value = 3.14159}, 10, 70, 120, 22)
+  counter("small", {DigitsLeft = 1, DigitsRight = 2, Value = 0.05}, 10, 100, 80, 22)
+  counter("overflow", {DigitsLeft = 2, DigitsRight = 1, Value = 1234.56}, 10, 130, 80, 22)
+end)
+
+build("counter-negative", 240, 140, 0x202020, function()
+  counter("minus", {DigitsLeft = 3, DigitsRight = 2, Value = -3.25,
+                    BackColorLeft = 0x000000, ForeColorLeft = 0xFFFFFF}, 10, 10, 120, 24)
+  counter("below", {DigitsLeft = 2, DigitsRight = 1, Value = -0.5}, 10, 45, 90, 24)
+  counter("large", {DigitsLeft = 4, DigitsRight = 0, Value = -1200}, 10, 80, 120, 24)
+  counter("nodigits", {DigitsLeft = -2, DigitsRight = -1, Value = 7,
+                       BackColorLeft = 0x00FF00}, 150, 10, 60, 24)
+  counter("fraction", {DigitsLeft = 0, DigitsRight = 3, Value = -0.125}, 150, 45, 70, 24)
+end)
+
+-- The equation kind, once its module is there: typed equations with fractions, roots,
+-- powers, Greek letters and results, with and without the black border, in colours.
+local function hasKind(symbol)
+  for _, k in ipairs(host.kinds()) do
+    if k.symbol == symbol then
+      return true
+    end
+  end
+  return false
+end
+
+-- An equation member with its sprite; `text` in the equation text form is typed at the
+-- caret, then the equation is calculated so that the result shows.
+local function equation(name, props, text, x, y, w, h)
+  local m = cast.new("formulon", name)
+  for key, value in pairs(props) do
+    m[key] = value
+  end
+  local s = score.add(m, {left = x, top = y, right = x + w, bottom = y + h})
+  stage.idle()
+  if text ~= nil then
+    m:try_call("InsertString", text)
+    m:try_call("Calculate")
+  end
+  return m, s
+end
+
+if hasKind("formulon") then
+  build("formulon-structures", 320, 240, 0xFFFFFF, function()
+    equation("fraction", {}, "y=/^1@&2@@+3@", 10, 10, 300, 50)
+    equation("root", {}, "r=%2@@", 10, 65, 300, 50)
+    equation("power", {}, "p=2^10@@", 10, 120, 300, 50)
+    equation("greek", {}, "a={Sp}*2@", 10, 175, 300, 50)
+  end)
+  build("formulon-borders", 320, 180, 0xC0C0C0, function()
+    equation("bordered", {BlackBorder = 1}, "z=/^x+1@&4@@", 10, 10, 300, 50)
+    equation("plain", {BlackBorder = 0}, "z=/^x+1@&4@@", 10, 65, 300, 50)
+    equation("empty", {BlackBorder = 1}, nil, 10, 120, 300, 50)
+  end)
+  build("formulon-colours", 320, 180, 0x404040, function()
+    equation("yellow", {BackColor = 0x00FFFF, TextColor = 0x800000}, "c={Sa}+{Sb}@", 10, 10,
+             300, 50)
+    equation("dark", {BackColor = 0x000000, TextColor = 0xFFFFFF, BlackBorder = 1},
+             "v=%/^9@&4@@@", 10, 65, 300, 60)
+    equation("functions", {BackColor = 0xE0FFE0}, "s={sin}(0@@+{cos}(0@@@", 10, 130, 300, 45)
+  end)
+end
+
+clear()
