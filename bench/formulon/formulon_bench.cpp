@@ -23,13 +23,13 @@ zxhost::Host& sharedHost() {
     return host;
 }
 
-// A member with y = a x^2/(x+1) + sqrt(x) and z = 2y - sin(x), x independent with a value and
-// a defined as a number: two equations, a definition line and an independent-variable line.
+// A member with y = a/(x^2+1) + sqrt(x) and z = 2y - sin(x), x independent with a value and
+// a defined as a number, calculated: two equations with results and two variable lines.
 zxhost::Sprite& twoEquationSprite(zxhost::Host& host) {
     host.clearMovie();
     host.stage().setSize(640, 480);
     zxhost::Member& member = host.newMember("formulon", "eq");
-    member.setProp("Eq1String", zxhost::Value("2|y=a/x^2@@&x+1@@+%x@|z=2y-{sin}(x@|a|3"));
+    member.setProp("Eq1String", zxhost::Value("2|y=/^a@&x^2@+1@+%x@|z=2y-{sin}(x@|a|3"));
     member.setProp("PropIndex", zxhost::Value(0));
     member.setProp("IndVarName", zxhost::Value("x"));
     member.setProp("IndVarValue", zxhost::Value(2.5));
