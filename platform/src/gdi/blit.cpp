@@ -66,11 +66,12 @@ struct AxisMap {
     int64_t n, m;
     bool flip;
     int64_t origin;
-    // Enlarging samples at the destination pixel's centre; shrinking starts each range
-    // at the destination pixel's left edge.
+    // Enlarging samples at the destination pixel's centre, and a centre that falls exactly
+    // on the edge between two source pixels takes the left (upper) one, as Windows' integer
+    // stepping does; shrinking starts each range at the destination pixel's left edge.
     int64_t first(int64_t j) const {
         using Wide = __int128;
-        return int64_t(n < m ? (Wide(2) * j + 1) * n / (Wide(2) * m) : Wide(j) * n / m);
+        return int64_t(n < m ? ((Wide(2) * j + 1) * n - 1) / (Wide(2) * m) : Wide(j) * n / m);
     }
     int64_t end(int64_t j) const {
         using Wide = __int128;

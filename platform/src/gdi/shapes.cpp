@@ -2,9 +2,11 @@
 // brush first and outlined with the pen second. Their boxes exclude the right and bottom
 // edge: Rectangle(l, t, r, b) covers [l, r - 1] x [t, b - 1] with the pen on its outermost
 // pixels, and without a pen the fill stops one pixel earlier, at [l, r - 2] x [t, b - 2].
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
+#include "gdi/ellipse_outline.h"
 #include "gdi/stroke.h"
 
 using namespace w32::gdi;
@@ -29,48 +31,6 @@ Box strokeBox(const Box& b, const PenStroke& pen) {
                 b.bottom - 1 - (pen.width - 1) / 2};
     }
     return {b.left, b.top, b.right - 1, b.bottom - 1};
-}
-
-// The outline pixels of the ellipse in the box [x0, x1] x [y0, y1] (inclusive), traced
-// with an integer midpoint walk that handles odd and even box sizes symmetrically. Each
-// pixel comes with its quadrant (0 bottom-right, 1 bottom-left, 2 top-left, 3 top-right,
-// each walked from the horizontal axis outwards; 4 for the tips of flat ellipses).
-template <class Plot>
-void traceEllipse(int64_t x0, int64_t y0, int64_t x1, int64_t y1, Plot&& plot) {
-    using Wide = __int128;
-    int64_t a = x1 - x0, b = y1 - y0;
-    const int64_t b1 = b & 1;
-    Wide dx = Wide(4) * (1 - a) * b * b, dy = Wide(4) * (b1 + 1) * a * a;
-    Wide err = dx + dy + Wide(b1) * a * a;
-    y0 += (b + 1) / 2;
-    y1 = y0 - b1;
-    const Wide stepA = Wide(8) * a * a, stepB = Wide(8) * b * b;
-    do {
-        plot(x1, y0, 0);
-        plot(x0, y0, 1);
-        plot(x0, y1, 2);
-        plot(x1, y1, 3);
-        Wide e2 = 2 * err;
-        if (e2 <= dy) {
-            ++y0;
-            --y1;
-            dy += stepA;
-            err += dy;
-        }
-        if (e2 >= dx || 2 * err > dy) {
-            ++x0;
-            --x1;
-            dx += stepB;
-            err += dx;
-        }
-    } while (x0 <= x1);
-    // Flat ellipses stop early: finish their tips.
-    while (y0 - y1 < b) {
-        plot(x0 - 1, y0, 4);
-        plot(x1 + 1, y0++, 4);
-        plot(x0 - 1, y1, 4);
-        plot(x1 + 1, y1--, 4);
-    }
 }
 
 // Per-row extent of an ellipse outline, for filling between its sides.
@@ -140,8 +100,9 @@ BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom) {
 }
 
 // Ellipse(l, t, r, b) traces the ellipse of the pixels [l, r - 1] x [t, b - 1]; the brush
-// fills it up to and including the outline, and the pen then paints the outline. Without a pen the
-// figure is one pixel smaller, as with Rectangle.
+// fills each row between the outline's ends, and the pen then paints the outline. Unlike
+// Rectangle, the figure keeps its size without a pen; only boxes one or two pixels thin
+// then fill [l, r - 2] x [t, b - 2].
 BOOL WINAPI Ellipse(HDC hdc, int left, int top, int right, int bottom) {
     Figure f;
     if (!openFigure(hdc, left, top, right, bottom, f)) {
@@ -154,28 +115,31 @@ BOOL WINAPI Ellipse(HDC hdc, int left, int top, int right, int bottom) {
     const Box& b = f.box;
     const PenStroke& pen = f.pen;
     const BrushFill& brush = f.brush;
-    const int64_t shrink = pen.none ? 2 : 1;
-    Box e{b.left, b.top, b.right - shrink, b.bottom - shrink};
-    if (e.right < e.left || e.bottom < e.top) {
-        return TRUE;
-    }
+    Box e{b.left, b.top, b.right - 1, b.bottom - 1};
     if (pen.insideFrame && pen.width > 1) {
         e = strokeBox(b, pen);
+        if (e.right < e.left || e.bottom < e.top) {
+            return TRUE;
+        }
     }
     // Huge figures: the outline walk is linear in the box size, which the 16-bit
     // coordinate range of callers keeps small.
     if (e.right - e.left > (int64_t(1) << 20) || e.bottom - e.top > (int64_t(1) << 20)) {
         return FALSE;
     }
+    if (pen.none && (e.right - e.left < 2 || e.bottom - e.top < 2)) {
+        fillRect(canvas, brush, {e.left, e.top, e.right, e.bottom});
+        return TRUE;
+    }
+    const std::vector<DevPoint> path = ellipseOutline(e.left, e.top, e.right, e.bottom);
     RowExtents extents(e.top, e.bottom);
-    std::vector<DevPoint> quadrants[5];
-    traceEllipse(e.left, e.top, e.right, e.bottom, [&](int64_t x, int64_t y, int quadrant) {
-        extents.add(x, y);
-        if (!pen.none) {
-            quadrants[quadrant].push_back({x, y});
-        }
-    });
-    for (size_t i = 0; i < extents.rows.size(); ++i) {
+    for (const DevPoint& p : path) {
+        extents.add(p.x, p.y);
+    }
+    // With a pen, a box one or two pixels thin is all outline and gets no brush; its path
+    // runs out and back over itself, so the XOR mix shows only its two ends.
+    const bool thin = e.right - e.left < 2 || e.bottom - e.top < 2;
+    for (size_t i = 0; i < extents.rows.size() && !(thin && !pen.none); ++i) {
         const auto& r = extents.rows[i];
         if (r.first > r.second) {
             continue;
@@ -183,15 +147,17 @@ BOOL WINAPI Ellipse(HDC hdc, int left, int top, int right, int bottom) {
         // The brush covers the outline too: the gaps of a styled pen show it.
         fillSpan(canvas, brush, extents.top + int64_t(i), r.first, r.second + 1);
     }
-    if (!pen.none) {
-        // The outline as one closed path, counter-clockwise from the right end of the
-        // horizontal axis, so style patterns and wide pens run along it.
-        std::vector<DevPoint> path(quadrants[3].begin(), quadrants[3].end());
-        path.insert(path.end(), quadrants[2].rbegin(), quadrants[2].rend());
-        path.insert(path.end(), quadrants[1].begin(), quadrants[1].end());
-        path.insert(path.end(), quadrants[0].rbegin(), quadrants[0].rend());
+    if (pen.none) {
+        return TRUE;
+    }
+    if (path.empty()) {
+        // A one-pixel box has no outline; a wide pen still puts its dot there.
+        if (pen.width > 1) {
+            const DevPoint dot{e.left, e.top};
+            strokePoints(canvas, pen, &dot, 1);
+        }
+    } else {
         strokePolyline(canvas, pen, path.data(), path.size(), true);
-        strokePoints(canvas, pen, quadrants[4].data(), quadrants[4].size());
     }
     return TRUE;
 }

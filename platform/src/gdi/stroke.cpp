@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
+#include "gdi/ellipse_outline.h"
 #include "gdi/line_raster.h"
 
 namespace w32::gdi {
@@ -36,80 +38,125 @@ bool dashOn(const PenStroke& pen, int64_t p) {
     return false;
 }
 
-// The round cap of a wide pen: the pixels of the w x w box around the point (for even
-// widths the point is the box's centre corner) whose centres lie well inside the circle,
-// which gives the 2 x 2 square for width 2 and the plus shape for width 3.
+// The round cap of a wide pen: the filled ellipse of the w x w box around the point (for
+// even widths the point is the pixel right of and below the box's centre), which gives the
+// 2 x 2 square for width 2 and the plus shape for width 3.
 void buildStamp(PenStroke& pen) {
-    const int w = pen.width;
-    const double r = w / 2.0;
-    const double limit = r * r - r / 2 + 1e-9;
-    const double centre = (w % 2 == 0) ? 0.0 : 0.5;
-    const int lo = -(w / 2), hi = lo + w - 1;
-    for (int dy = lo; dy <= hi; ++dy) {
-        int x0 = 0, x1 = 0;
-        bool any = false;
-        for (int dx = lo; dx <= hi; ++dx) {
-            double cx = dx + 0.5 - centre, cy = dy + 0.5 - centre;
-            if (cx * cx + cy * cy <= limit) {
-                if (!any) {
-                    x0 = dx;
-                    any = true;
+    const int lo = -(pen.width / 2), hi = lo + pen.width - 1;
+    std::vector<std::pair<int, int>> rows(size_t(pen.width), {hi + 1, lo - 1});
+    for (const DevPoint& p : ellipseOutline(lo, lo, hi, hi)) {
+        auto& r = rows[size_t(p.y - lo)];
+        r.first = std::min(r.first, int(p.x));
+        r.second = std::max(r.second, int(p.x));
+    }
+    for (int i = 0; i < pen.width; ++i) {
+        if (rows[size_t(i)].first <= rows[size_t(i)].second) {
+            pen.stamp.push_back({lo + i, rows[size_t(i)].first, rows[size_t(i)].second + 1});
+        }
+    }
+}
+
+// The pixels a wide pen covers, gathered as row spans so that each one is painted once
+// however many segments and dots overlap it: the XOR and NOT mixes see the union.
+class Coverage {
+public:
+    explicit Coverage(const Canvas& canvas) : canvas_(canvas) {}
+    void add(int64_t y, int64_t x0, int64_t x1) {
+        if (y < canvas_.clip.top || y >= canvas_.clip.bottom) {
+            return;
+        }
+        x0 = std::max(x0, canvas_.clip.left);
+        x1 = std::min(x1, canvas_.clip.right);
+        if (x0 < x1) {
+            rows_[y].push_back({x0, x1});
+        }
+    }
+    void paint(const Ink& ink) {
+        for (auto& [y, spans] : rows_) {
+            std::sort(spans.begin(), spans.end());
+            int64_t start = spans.front().first, end = spans.front().second;
+            for (const auto& [x0, x1] : spans) {
+                if (x0 > end) {
+                    paintSpan(canvas_.surface, y, start, end, ink);
+                    start = x0;
                 }
-                x1 = dx + 1;
+                end = std::max(end, x1);
             }
-        }
-        if (any) {
-            pen.stamp.push_back({dy, x0, x1});
+            paintSpan(canvas_.surface, y, start, end, ink);
         }
     }
-}
 
-void stampAt(const Canvas& canvas, const PenStroke& pen, int64_t x, int64_t y) {
+private:
+    const Canvas& canvas_;
+    std::map<int64_t, std::vector<std::pair<int64_t, int64_t>>> rows_;
+};
+
+void stampAt(Coverage& out, const PenStroke& pen, int64_t x, int64_t y) {
     for (const auto& row : pen.stamp) {
-        int64_t yy = y + row.dy;
-        if (yy < canvas.clip.top || yy >= canvas.clip.bottom) {
-            continue;
-        }
-        int64_t x0 = std::max(x + row.x0, canvas.clip.left);
-        int64_t x1 = std::min(x + row.x1, canvas.clip.right);
-        paintSpan(canvas.surface, yy, x0, x1, pen.fore);
+        out.add(y + row.dy, x + row.x0, x + row.x1);
     }
 }
 
-// A wide segment: the rectangle of half the pen width on each side of the line from a to
-// b, filled where it covers the pixels' top-left corners, plus round caps at both ends.
-void strokeWide(const Canvas& canvas, const PenStroke& pen, DevPoint a, DevPoint b) {
-    stampAt(canvas, pen, a.x, a.y);
-    stampAt(canvas, pen, b.x, b.y);
+// Rounds the offset of one side of a wide segment to whole pixels. The side whose offset
+// points right rounds away from the line, the other side to the nearest pixel (halves
+// down and right): Windows' wide lines are a pixel fuller on one side than the exact
+// outline, and which side depends on the direction of the line.
+DevPoint sideOffset(double ox, double oy) {
+    constexpr double kSlack = 1e-9; // keeps exact integers from rounding away
+    if (ox > 0) {
+        return {int64_t(std::ceil(ox - kSlack)),
+                int64_t(oy > 0 ? std::ceil(oy - kSlack) : std::floor(oy + kSlack))};
+    }
+    return {int64_t(std::floor(ox + 0.5)), int64_t(std::floor(oy + 0.5))};
+}
+
+// Smallest integer >= n / d for d > 0 (128-bit: mapped coordinates can exceed 32 bits).
+int64_t ceilDiv(__int128 n, __int128 d) {
+    return int64_t(n >= 0 ? (n + d - 1) / d : -((-n) / d));
+}
+
+// A wide segment: the parallelogram between the two sides of the line from a to b, half
+// the pen width away and rounded to whole pixels, filled where it covers the pixels'
+// top-left corners, plus round caps at both ends.
+void strokeWide(Coverage& out, const Canvas& canvas, const PenStroke& pen, DevPoint a, DevPoint b) {
+    stampAt(out, pen, a.x, a.y);
+    stampAt(out, pen, b.x, b.y);
     const double dx = double(b.x - a.x), dy = double(b.y - a.y);
     const double len = std::sqrt(dx * dx + dy * dy);
     if (len == 0) {
         return;
     }
     const double nx = -dy / len * pen.width / 2, ny = dx / len * pen.width / 2;
-    const double px[4] = {double(a.x) + nx, double(b.x) + nx, double(b.x) - nx, double(a.x) - nx};
-    const double py[4] = {double(a.y) + ny, double(b.y) + ny, double(b.y) - ny, double(a.y) - ny};
-    const double yMin = std::min({py[0], py[1], py[2], py[3]});
-    const double yMax = std::max({py[0], py[1], py[2], py[3]});
-    const int64_t y0 = std::max(int64_t(std::ceil(yMin)), canvas.clip.top);
-    const int64_t y1 = std::min(int64_t(std::ceil(yMax)), canvas.clip.bottom);
+    const DevPoint s1 = sideOffset(nx, ny), s2 = sideOffset(-nx, -ny);
+    const DevPoint corner[4] = {{a.x + s1.x, a.y + s1.y},
+                                {b.x + s1.x, b.y + s1.y},
+                                {b.x + s2.x, b.y + s2.y},
+                                {a.x + s2.x, a.y + s2.y}};
+    int64_t yMin = corner[0].y, yMax = corner[0].y;
+    for (const DevPoint& c : corner) {
+        yMin = std::min(yMin, c.y);
+        yMax = std::max(yMax, c.y);
+    }
+    const int64_t y0 = std::max(yMin, canvas.clip.top);
+    const int64_t y1 = std::min(yMax, canvas.clip.bottom);
     for (int64_t y = y0; y < y1; ++y) {
-        double lo = INFINITY, hi = -INFINITY;
+        int64_t lo = INT64_MAX, hi = INT64_MIN;
         for (int i = 0; i < 4; ++i) {
-            double ya = py[i], yb = py[(i + 1) % 4];
-            if (ya == yb || double(y) < std::min(ya, yb) || double(y) >= std::max(ya, yb)) {
+            const DevPoint& p = corner[i];
+            const DevPoint& q = corner[(i + 1) % 4];
+            if (p.y == q.y || y < std::min(p.y, q.y) || y >= std::max(p.y, q.y)) {
                 continue;
             }
-            double x = px[i] + (double(y) - ya) * (px[(i + 1) % 4] - px[i]) / (yb - ya);
+            // The first pixel at or right of the edge's crossing of this row.
+            const __int128 num = __int128(y - p.y) * (q.x - p.x), den = q.y - p.y;
+            const int64_t x = p.x + (den > 0 ? ceilDiv(num, den) : ceilDiv(-num, -den));
             lo = std::min(lo, x);
             hi = std::max(hi, x);
         }
         if (lo >= hi) {
             continue;
         }
-        int64_t x0 = std::max(int64_t(std::ceil(lo)), canvas.clip.left);
-        int64_t x1 = std::min(int64_t(std::ceil(hi)), canvas.clip.right);
-        paintSpan(canvas.surface, y, x0, x1, pen.fore);
+        out.add(y, lo, hi);
     }
 }
 
@@ -140,10 +187,16 @@ void strokePoints(const Canvas& canvas, const PenStroke& pen, const DevPoint* pt
     if (pen.none) {
         return;
     }
+    if (pen.width > 1) {
+        Coverage out(canvas);
+        for (size_t i = 0; i < count; ++i) {
+            stampAt(out, pen, pts[i].x, pts[i].y);
+        }
+        out.paint(pen.fore);
+        return;
+    }
     for (size_t i = 0; i < count; ++i) {
-        if (pen.width > 1) {
-            stampAt(canvas, pen, pts[i].x, pts[i].y);
-        } else if (canvas.clip.contains(pts[i].x, pts[i].y)) {
+        if (canvas.clip.contains(pts[i].x, pts[i].y)) {
             paintPixel(canvas.surface, pts[i].x, pts[i].y, pen.fore);
         }
     }
@@ -182,16 +235,18 @@ void strokePolyline(const Canvas& canvas, const PenStroke& pen, const DevPoint* 
     if (pen.none || count < 2) {
         return;
     }
-    int64_t dashPos = 0;
-    size_t segments = closed ? count : count - 1;
-    for (size_t i = 0; i < segments; ++i) {
-        DevPoint a = pts[i];
-        DevPoint b = pts[(i + 1) % count];
-        if (pen.width > 1) {
-            strokeWide(canvas, pen, a, b);
-        } else {
-            strokeThin(canvas, pen, a, b, dashPos);
+    const size_t segments = closed ? count : count - 1;
+    if (pen.width > 1) {
+        Coverage out(canvas);
+        for (size_t i = 0; i < segments; ++i) {
+            strokeWide(out, canvas, pen, pts[i], pts[(i + 1) % count]);
         }
+        out.paint(pen.fore);
+        return;
+    }
+    int64_t dashPos = 0;
+    for (size_t i = 0; i < segments; ++i) {
+        strokeThin(canvas, pen, pts[i], pts[(i + 1) % count], dashPos);
     }
 }
 
