@@ -6,12 +6,15 @@ namespace zentrix {
 namespace {
 
 Action actionNamed(const std::string& word) {
-    if (word == "run")
+    if (word == "run") {
         return Action::Run;
-    if (word == "render")
+    }
+    if (word == "render") {
         return Action::Render;
-    if (word == "kinds")
+    }
+    if (word == "kinds") {
         return Action::Kinds;
+    }
     throw UsageError{"unknown command '" + word + "' (try --help)"};
 }
 
@@ -22,15 +25,19 @@ void checkShape(const CommandLine& cmd, const std::vector<std::string>& operands
                              : cmd.action == Action::Render ? "render"
                                                             : "kinds";
     const size_t wanted = cmd.action == Action::Kinds ? 0 : 1;
-    if (operands.size() < wanted)
+    if (operands.size() < wanted) {
         throw UsageError{name + ": missing " +
                          (cmd.action == Action::Run ? "FILE.lua" : "MOVIE.json")};
-    if (operands.size() > wanted)
+    }
+    if (operands.size() > wanted) {
         throw UsageError{name + ": unexpected argument '" + operands[wanted] + "'"};
-    if (cmd.action == Action::Render && cmd.output.empty())
+    }
+    if (cmd.action == Action::Render && cmd.output.empty()) {
         throw UsageError{"render: missing -o OUT.png"};
-    if (cmd.action == Action::Kinds && !cmd.output.empty())
+    }
+    if (cmd.action == Action::Kinds && !cmd.output.empty()) {
         throw UsageError{"kinds: -o is not accepted"};
+    }
 }
 
 } // namespace
@@ -48,10 +55,12 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         if (arg == "-v" || arg == "--verbose") {
             cmd.verbose = true;
         } else if (arg == "-o" || arg == "--output") {
-            if (i + 1 >= args.size() || args[i + 1].empty())
+            if (i + 1 >= args.size() || args[i + 1].empty()) {
                 throw UsageError{arg + " needs a file name"};
-            if (outputGiven)
+            }
+            if (outputGiven) {
                 throw UsageError{arg + " given twice"};
+            }
             cmd.output = args[++i];
             outputGiven = true;
         } else if (arg.size() > 1 && arg[0] == '-') {
@@ -68,8 +77,9 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     cmd.action = actionNamed(words.front());
     words.erase(words.begin());
     checkShape(cmd, words);
-    if (!words.empty())
+    if (!words.empty()) {
         cmd.input = words.front();
+    }
     return cmd;
 }
 

@@ -24,8 +24,9 @@ void writeStage(zxhost::Host& host, const fs::path& output, zxlua::MovieScript* 
     host.stage().render();
     // A script handler that failed during the render fails the run before anything is
     // written.
-    if (movie)
+    if (movie) {
         movie->throwHandlerFailure();
+    }
     saveStage(host, output);
 }
 
@@ -34,20 +35,24 @@ void writeStage(zxhost::Host& host, const fs::path& output, zxlua::MovieScript* 
 int runScript(const fs::path& script, const CommandLine& cmd, const fs::path& fallback) {
     zxhost::Host host(searchDirs());
     zxlua::MovieScript movie(host);
-    if (cmd.verbose)
+    if (cmd.verbose) {
         movie.onMessage(echoMessage);
+    }
     try {
         movie.runFile(script);
     } catch (...) {
-        if (cmd.verbose)
+        if (cmd.verbose) {
             movie.drainMessages();
+        }
         throw;
     }
-    if (cmd.verbose)
+    if (cmd.verbose) {
         movie.drainMessages();
+    }
     bool savedPng = false;
-    for (const fs::path& p : movie.written())
+    for (const fs::path& p : movie.written()) {
         savedPng = savedPng || p.extension() == ".png";
+    }
     if (!cmd.output.empty()) {
         writeStage(host, cmd.output, &movie);
     } else if (!fallback.empty() && !savedPng) {
@@ -64,15 +69,18 @@ int runScript(const fs::path& script, const CommandLine& cmd, const fs::path& fa
 int listKinds() {
     zxhost::Host host(searchDirs());
     const std::vector<zxhost::KindInfo> kinds = host.kinds();
-    for (const zxhost::KindInfo& k : kinds)
+    for (const zxhost::KindInfo& k : kinds) {
         std::printf("%-12s %-14s %-10s %s\n", k.symbol.c_str(), k.displayName.c_str(),
                     k.category.c_str(), k.modulePath.c_str());
-    if (kinds.empty())
+    }
+    if (kinds.empty()) {
         std::printf("no plug-ins found (searched the program's folder and "
                     "ZENTRIX_PLUGIN_PATH)\n");
+    }
     // Modules that are there but do not load are failures, one line each.
-    for (const std::string& error : host.loadErrors())
+    for (const std::string& error : host.loadErrors()) {
         std::fprintf(stderr, "zentrix: %s\n", error.c_str());
+    }
     return host.loadErrors().empty() ? 0 : 1;
 }
 

@@ -27,11 +27,14 @@ int main(int argc, char** argv) {
     } catch (const std::exception& e) {
         // Every failure ends here as one line: the file, the place and the cause.
         std::string line = e.what();
-        while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
+        while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) {
             line.pop_back();
-        for (char& c : line)
-            if (c == '\n' || c == '\r')
+        }
+        for (char& c : line) {
+            if (c == '\n' || c == '\r') {
                 c = ' ';
+            }
+        }
         std::fprintf(stderr, "zentrix: %s\n", line.c_str());
         return 1;
     }

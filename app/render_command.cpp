@@ -13,19 +13,23 @@ namespace zentrix {
 namespace {
 
 void echoEvents(zxhost::Host& host) {
-    for (const zxhost::Message& m : host.messages())
-        if (m.kind != "warning") // printed as they come
+    for (const zxhost::Message& m : host.messages()) {
+        if (m.kind != "warning") { // printed as they come
             echoMessage(m);
+        }
+    }
 }
 
 } // namespace
 
 void echoMessage(const zxhost::Message& m) {
     std::string line = m.kind + ": " + m.text;
-    if (!m.caption.empty())
+    if (!m.caption.empty()) {
         line += " [" + m.caption + "]";
-    if (m.flags != 0)
+    }
+    if (m.flags != 0) {
         line += " flags=" + std::to_string(m.flags);
+    }
     std::fprintf(stderr, "zentrix: %s\n", line.c_str());
 }
 
@@ -40,18 +44,22 @@ int renderMovie(const CommandLine& cmd) {
     zxhost::Host host(zxhost::Host::defaultPluginDirs(programDir().string()));
     // Without a window system (Wine with no display driver) message boxes return at once,
     // unseen: the event log would silently miss them.
-    if (!host.stage().window())
+    if (!host.stage().window()) {
         std::fprintf(stderr, "zentrix: warning: no window system: message boxes cannot be "
                              "recorded (under Wine without a display, set the null display "
                              "driver)\n");
-    for (const std::string& warning : host.loadMovie(cmd.input))
+    }
+    for (const std::string& warning : host.loadMovie(cmd.input)) {
         std::fprintf(stderr, "zentrix: warning: %s\n", warning.c_str());
-    if (cmd.verbose)
+    }
+    if (cmd.verbose) {
         echoEvents(host);
+    }
     host.stage().render();
     // What the plug-ins did while drawing (a message box from Draw) is reported as well.
-    if (cmd.verbose)
+    if (cmd.verbose) {
         echoEvents(host);
+    }
     saveStage(host, cmd.output);
     return 0;
 }

@@ -23,11 +23,13 @@ void writeAtomically(const fs::path& target, const std::function<void(const fs::
     try {
         write(tmp);
         std::error_code ec;
-        if (!fs::exists(tmp, ec))
+        if (!fs::exists(tmp, ec)) {
             throw std::runtime_error(target.string() + ": nothing was written");
+        }
         fs::rename(tmp, target, ec);
-        if (ec)
+        if (ec) {
             throw std::runtime_error(target.string() + ": cannot write: " + ec.message());
+        }
     } catch (const std::exception& e) {
         std::error_code ignored;
         fs::remove(tmp, ignored);
@@ -35,8 +37,9 @@ void writeAtomically(const fs::path& target, const std::function<void(const fs::
         std::string message = e.what();
         const std::string tmpName = tmp.string();
         for (size_t at = message.find(tmpName); at != std::string::npos;
-             at = message.find(tmpName, at))
+             at = message.find(tmpName, at)) {
             message.replace(at, tmpName.size(), target.string());
+        }
         throw std::runtime_error(message);
     }
 }

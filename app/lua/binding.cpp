@@ -26,15 +26,17 @@ Binding& binding(lua_State* L) {
 
 std::filesystem::path scriptPath(lua_State* L, const std::string& path) {
     const std::filesystem::path p(path);
-    if (p.is_absolute())
+    if (p.is_absolute()) {
         return p;
+    }
     return binding(L).baseDir / p;
 }
 
 bool takeHandlerFailure(lua_State* L, char* buffer, size_t size) {
     Binding& b = binding(L);
-    if (b.handlerError.empty())
+    if (b.handlerError.empty()) {
         return false;
+    }
     const size_t n = std::min(b.handlerError.size(), size - 1);
     std::memcpy(buffer, b.handlerError.data(), n);
     buffer[n] = '\0';

@@ -18,8 +18,9 @@ std::string handlerGlobalName(const std::string& handler) {
             const bool afterWord = lowerOrDigit(handler[i - 1]);
             const bool endsAcronym = upper(handler[i - 1]) && i + 1 < handler.size() &&
                                      std::islower(static_cast<unsigned char>(handler[i + 1]));
-            if ((afterWord || endsAcronym) && name.back() != '_')
+            if ((afterWord || endsAcronym) && name.back() != '_') {
                 name += '_';
+            }
         }
         name += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }

@@ -14,8 +14,9 @@ std::string loadFailureOf(zxhost::Host& host, const std::string& kind) {
     const std::string file = "/" + kind + "32.so";
     for (const std::string& error : host.loadErrors()) {
         const size_t at = error.find(file);
-        if (at != std::string::npos)
+        if (at != std::string::npos) {
             return " (" + error + ")";
+        }
     }
     return "";
 }
@@ -25,10 +26,12 @@ int castNew(lua_State* L) {
     const std::string name = argString(L, 2, "cast.new");
     zxhost::Host& host = binding(L).host;
     // Names are how movies and scripts find members again, so they must be unique.
-    if (host.member(name))
+    if (host.member(name)) {
         fail("cast.new: a member named '" + name + "' exists already");
-    if (!host.findModule(kind))
+    }
+    if (!host.findModule(kind)) {
         fail("cast.new: unknown kind '" + kind + "'" + loadFailureOf(host, kind));
+    }
     pushMember(L, host.newMember(kind, name).id());
     return 1;
 }
@@ -37,18 +40,20 @@ int castBitmap(lua_State* L) {
     const std::string name = argString(L, 1, "cast.bitmap");
     const std::string file = argString(L, 2, "cast.bitmap");
     zxhost::Host& host = binding(L).host;
-    if (host.member(name))
+    if (host.member(name)) {
         fail("cast.bitmap: a member named '" + name + "' exists already");
+    }
     pushMember(L, host.newBitmapMember(name, scriptPath(L, file).string()).id());
     return 1;
 }
 
 int castGet(lua_State* L) {
     const std::string name = argString(L, 1, "cast.get");
-    if (zxhost::Member* m = binding(L).host.member(name))
+    if (zxhost::Member* m = binding(L).host.member(name)) {
         pushMember(L, m->id());
-    else
+    } else {
         lua_pushnil(L);
+    }
     return 1;
 }
 

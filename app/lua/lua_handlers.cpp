@@ -33,13 +33,15 @@ std::optional<zxhost::Value> callScriptHandler(Binding& b, const std::string& na
         b.handlerError = global + ": too many arguments";
         return zxhost::Value{};
     }
-    if (sprite)
+    if (sprite) {
         pushSprite(L, sprite->id());
-    else
+    } else {
         lua_pushnil(L);
+    }
     try {
-        for (const zxhost::Value& v : args)
+        for (const zxhost::Value& v : args) {
             pushHostValue(L, v);
+        }
     } catch (const ScriptFailure& f) {
         lua_settop(L, top);
         b.handlerError = global + ": " + f.message;

@@ -17,8 +17,9 @@ int hostMessages(lua_State* L) {
     lua_createtable(L, static_cast<int>(messages.size()), 0);
     for (size_t i = 0; i < messages.size(); ++i) {
         const zxhost::Message& m = messages[i];
-        if (b.echo)
+        if (b.echo) {
             b.echo(m);
+        }
         lua_createtable(L, 0, 4);
         setString(L, "kind", m.kind);
         setString(L, "text", m.text);

@@ -21,8 +21,9 @@ constexpr const char* kMemberType = "zentrix.member";
 // The script arguments after `first` as host values.
 std::vector<zxhost::Value> argumentsFrom(lua_State* L, int first, const char* function) {
     std::vector<zxhost::Value> args;
-    for (int i = first; i <= lua_gettop(L); ++i)
+    for (int i = first; i <= lua_gettop(L); ++i) {
         args.push_back(toHostValue(L, i, function));
+    }
     return args;
 }
 
@@ -46,8 +47,9 @@ int memberCall(lua_State* L) {
     zxhost::Member& m = checkMember(L, 1, "call");
     const std::string command = argString(L, 2, "call");
     const zxhost::CallResult r = m.call(command, argumentsFrom(L, 3, "call"));
-    if (!r.ok())
+    if (!r.ok()) {
         failWithCode("CallFunction '" + command + "'", r.code);
+    }
     pushHostValue(L, r.value);
     return 1;
 }
@@ -65,8 +67,9 @@ int memberSave(lua_State* L) {
     zxhost::Member& m = checkMember(L, 1, "save");
     int32_t code = 0;
     const std::vector<uint8_t> bytes = m.save(&code);
-    if (code != 0)
+    if (code != 0) {
         failWithCode("SaveProps of '" + m.name() + "'", code);
+    }
     lua_pushlstring(L, reinterpret_cast<const char*>(bytes.data()), bytes.size());
     return 1;
 }
@@ -75,15 +78,17 @@ int memberLoad(lua_State* L) {
     zxhost::Member& m = checkMember(L, 1, "load");
     const std::string text = argString(L, 2, "load");
     const int32_t code = m.load(std::vector<uint8_t>(text.begin(), text.end()));
-    if (code != 0)
+    if (code != 0) {
         failWithCode("LoadProps of '" + m.name() + "'", code);
+    }
     return 0;
 }
 
 zxhost::DialogValues dialogValues(lua_State* L, int index) {
     zxhost::DialogValues values;
-    if (argAbsent(L, index))
+    if (argAbsent(L, index)) {
         return values;
+    }
     argTable(L, index, "dialog");
     lua_pushnil(L);
     while (lua_next(L, index) != 0) {
@@ -120,21 +125,25 @@ int memberDialog(lua_State* L) {
     zxhost::Member& m = checkMember(L, 1, "dialog");
     const zxhost::DialogValues values = dialogValues(L, 2);
     std::string button = "ok";
-    if (!argAbsent(L, 3))
+    if (!argAbsent(L, 3)) {
         button = argString(L, 3, "dialog");
-    if (button != "ok" && button != "cancel")
+    }
+    if (button != "ok" && button != "cancel") {
         fail("bad argument #3 to 'dialog' (\"ok\" or \"cancel\" expected, got \"" + button + "\")");
+    }
     const zxhost::DialogOutcome outcome = m.dialog(values, button == "ok");
-    if (outcome.code != 0)
+    if (outcome.code != 0) {
         failWithCode("ShowPropertiesDialog of '" + m.name() + "'", outcome.code);
+    }
     lua_createtable(L, 0, static_cast<int>(outcome.shown.size()));
     for (const auto& [id, value] : outcome.shown) {
-        if (const auto* b = std::get_if<bool>(&value))
+        if (const auto* b = std::get_if<bool>(&value)) {
             lua_pushboolean(L, *b);
-        else if (const auto* i = std::get_if<int32_t>(&value))
+        } else if (const auto* i = std::get_if<int32_t>(&value)) {
             lua_pushinteger(L, *i);
-        else
+        } else {
             lua_pushstring(L, std::get<std::string>(value).c_str());
+        }
         lua_rawseti(L, -2, id);
     }
     lua_pushinteger(L, outcome.changeState);
@@ -173,15 +182,17 @@ const luaL_Reg kMethods[] = {{"set", guarded<memberSet>},
 int memberIndex(lua_State* L) {
     if (lua_type(L, 2) == LUA_TSTRING) {
         lua_getfield(L, lua_upvalueindex(1), lua_tostring(L, 2));
-        if (!lua_isnil(L, -1))
+        if (!lua_isnil(L, -1)) {
             return 1;
+        }
         lua_pop(L, 1);
     }
     zxhost::Member& m = checkMember(L, 1, "index");
     const std::string name = argString(L, 2, "index");
     const zxhost::CallResult r = m.getProp(name);
-    if (!r.ok())
+    if (!r.ok()) {
         failWithCode("GetProp '" + name + "'", r.code);
+    }
     pushHostValue(L, r.value);
     return 1;
 }
@@ -190,8 +201,9 @@ int memberNewIndex(lua_State* L) {
     zxhost::Member& m = checkMember(L, 1, "newindex");
     const std::string name = argString(L, 2, "newindex");
     const int32_t code = m.setProp(name, toHostValue(L, 3, ("property " + name).c_str()));
-    if (code != 0)
+    if (code != 0) {
         failWithCode("SetProp '" + name + "'", code);
+    }
     return 0;
 }
 
@@ -205,10 +217,11 @@ int memberEqual(lua_State* L) {
 int memberToString(lua_State* L) {
     const int32_t id = *testMember(L, 1);
     zxhost::Member* m = binding(L).host.memberById(id);
-    if (m)
+    if (m) {
         lua_pushfstring(L, "member '%s' (%s)", m->name().c_str(), m->kind().c_str());
-    else
+    } else {
         lua_pushfstring(L, "member #%d (gone)", static_cast<int>(id));
+    }
     return 1;
 }
 
@@ -235,19 +248,22 @@ void pushMember(lua_State* L, int32_t id) {
 }
 
 std::optional<int32_t> testMember(lua_State* L, int index) {
-    if (auto* id = static_cast<int32_t*>(luaL_testudata(L, index, kMemberType)))
+    if (auto* id = static_cast<int32_t*>(luaL_testudata(L, index, kMemberType))) {
         return *id;
+    }
     return std::nullopt;
 }
 
 zxhost::Member& checkMember(lua_State* L, int index, const char* function) {
     const auto id = testMember(L, index);
-    if (!id)
+    if (!id) {
         fail(std::string("bad argument #") + std::to_string(index) + " to '" + function +
              "' (member expected, got " + luaL_typename(L, index) + ")");
+    }
     zxhost::Member* m = binding(L).host.memberById(*id);
-    if (!m)
+    if (!m) {
         fail(std::string(function) + ": the member no longer exists (the movie was replaced)");
+    }
     return *m;
 }
 

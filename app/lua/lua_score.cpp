@@ -13,8 +13,9 @@ constexpr const char* kSpriteType = "zentrix.sprite";
 
 int32_t argCoordinate(lua_State* L, int index, const char* function) {
     const lua_Integer v = argInteger(L, index, function);
-    if (v < INT32_MIN || v > INT32_MAX)
+    if (v < INT32_MIN || v > INT32_MAX) {
         fail(std::string(function) + ": coordinate out of range");
+    }
     return static_cast<int32_t>(v);
 }
 
@@ -24,14 +25,16 @@ uint8_t argKey(lua_State* L, int index, const char* function) {
     if (lua_type(L, index) == LUA_TSTRING) {
         size_t length = 0;
         const char* text = lua_tolstring(L, index, &length);
-        if (length != 1)
+        if (length != 1) {
             fail(std::string(function) + ": a key is one character, got \"" +
                  std::string(text, length) + "\"");
+        }
         return static_cast<uint8_t>(text[0]);
     }
     const lua_Integer code = argInteger(L, index, function);
-    if (code < 0 || code > 255)
+    if (code < 0 || code > 255) {
         fail(std::string(function) + ": key code " + std::to_string(code) + " is not 0-255");
+    }
     return static_cast<uint8_t>(code);
 }
 
@@ -43,15 +46,17 @@ int scoreAdd(lua_State* L) {
     if (!argAbsent(L, 3)) {
         argTable(L, 3, "score.add");
         lua_pushstring(L, "ink");
-        if (lua_rawget(L, 3) != LUA_TNIL)
+        if (lua_rawget(L, 3) != LUA_TNIL) {
             ink = static_cast<int32_t>(argInteger(L, -1, "score.add (ink)"));
+        }
         lua_pop(L, 1);
         lua_pushstring(L, "params");
         if (lua_rawget(L, 3) != LUA_TNIL) {
             argTable(L, -1, "score.add (params)");
             const lua_Integer n = static_cast<lua_Integer>(lua_rawlen(L, -1));
-            if (n > 4)
+            if (n > 4) {
                 fail("score.add: at most 4 ink parameters");
+            }
             for (lua_Integer i = 1; i <= n; ++i) {
                 lua_rawgeti(L, -1, i);
                 params[static_cast<size_t>(i - 1)] =
@@ -129,8 +134,9 @@ int spriteMember(lua_State* L) {
 
 int spriteRect(lua_State* L) {
     zxhost::Sprite& s = checkSprite(L, 1, "rect");
-    if (!argAbsent(L, 2))
+    if (!argAbsent(L, 2)) {
         s.setRect(toRect(L, 2, "rect"));
+    }
     pushRect(L, s.rect());
     return 1;
 }
@@ -192,19 +198,22 @@ void pushSprite(lua_State* L, int32_t id) {
 }
 
 std::optional<int32_t> testSprite(lua_State* L, int index) {
-    if (auto* id = static_cast<int32_t*>(luaL_testudata(L, index, kSpriteType)))
+    if (auto* id = static_cast<int32_t*>(luaL_testudata(L, index, kSpriteType))) {
         return *id;
+    }
     return std::nullopt;
 }
 
 zxhost::Sprite& checkSprite(lua_State* L, int index, const char* function) {
     const auto id = testSprite(L, index);
-    if (!id)
+    if (!id) {
         fail(std::string("bad argument #") + std::to_string(index) + " to '" + function +
              "' (sprite expected, got " + luaL_typename(L, index) + ")");
+    }
     zxhost::Sprite* s = binding(L).host.spriteById(*id);
-    if (!s)
+    if (!s) {
         fail(std::string(function) + ": the sprite no longer exists (the movie was replaced)");
+    }
     return *s;
 }
 

@@ -11,23 +11,26 @@ namespace {
 int32_t argDimension(lua_State* L, int index) {
     const lua_Integer v = argInteger(L, index, "stage.size");
     // The surface is width x height 32-bit words: keep it within a sane allocation.
-    if (v < 1 || v > 16384)
+    if (v < 1 || v > 16384) {
         fail("stage.size: " + std::to_string(v) + " is not a size from 1 to 16384");
+    }
     return static_cast<int32_t>(v);
 }
 
 int32_t argPosition(lua_State* L, int index, const char* function) {
     const lua_Integer v = argInteger(L, index, function);
-    if (v < INT32_MIN || v > INT32_MAX)
+    if (v < INT32_MIN || v > INT32_MAX) {
         fail(std::string(function) + ": position out of range");
+    }
     return static_cast<int32_t>(v);
 }
 
 // stage.size(w, h) sets; stage.size() returns w, h.
 int stageSize(lua_State* L) {
     zxhost::Stage& stage = binding(L).host.stage();
-    if (lua_gettop(L) > 0)
+    if (lua_gettop(L) > 0) {
         stage.setSize(argDimension(L, 1), argDimension(L, 2));
+    }
     lua_pushinteger(L, stage.width());
     lua_pushinteger(L, stage.height());
     return 2;
@@ -38,8 +41,9 @@ int stageColor(lua_State* L) {
     zxhost::Stage& stage = binding(L).host.stage();
     if (lua_gettop(L) > 0) {
         const lua_Integer c = argInteger(L, 1, "stage.color");
-        if (c < 0 || c > 0xFFFFFF)
+        if (c < 0 || c > 0xFFFFFF) {
             fail("stage.color: " + std::to_string(c) + " is not a colour 0xBBGGRR");
+        }
         stage.setColor(static_cast<uint32_t>(c));
     }
     lua_pushinteger(L, stage.color());

@@ -16,8 +16,9 @@ const char* const kRectFields[] = {"left", "top", "right", "bottom"};
 
 int32_t toInt32(lua_Integer value, const char* what) {
     if (value < std::numeric_limits<int32_t>::min() ||
-        value > static_cast<lua_Integer>(std::numeric_limits<uint32_t>::max()))
+        value > static_cast<lua_Integer>(std::numeric_limits<uint32_t>::max())) {
         fail(std::string(what) + ": integer " + std::to_string(value) + " does not fit 32 bits");
+    }
     return static_cast<int32_t>(static_cast<uint32_t>(value));
 }
 
@@ -33,8 +34,9 @@ bool isRectTable(lua_State* L, int index) {
     for (const char* field : kRectFields) {
         const int type = rawField(L, index, field);
         lua_pop(L, 1);
-        if (type == LUA_TNIL)
+        if (type == LUA_TNIL) {
             return false;
+        }
     }
     return true;
 }
@@ -67,16 +69,20 @@ constexpr int kMaxNesting = 32;
 zxhost::Value valueAt(lua_State* L, int index, const char* what, int depth);
 
 zxhost::Value tableToValue(lua_State* L, int index, const char* what, int depth) {
-    if (depth > kMaxNesting)
+    if (depth > kMaxNesting) {
         fail(std::string(what) + ": lists nest more than " + std::to_string(kMaxNesting) + " deep");
-    if (!lua_checkstack(L, 4))
+    }
+    if (!lua_checkstack(L, 4)) {
         fail(std::string(what) + ": out of Lua stack");
-    if (isRectTable(L, index))
+    }
+    if (isRectTable(L, index)) {
         return toRect(L, index, what);
+    }
     lua_Integer length = 0;
-    if (!isSequence(L, index, length))
+    if (!isSequence(L, index, length)) {
         fail(std::string(what) + ": a table must be a rectangle {left=, top=, right=, bottom=} "
                                  "or a list");
+    }
     zxhost::List list;
     list.reserve(static_cast<size_t>(length));
     for (lua_Integer i = 1; i <= length; ++i) {
@@ -96,17 +102,19 @@ zxhost::Value tableToValue(lua_State* L, int index, const char* what, int depth)
 
 zxhost::Rect toRect(lua_State* L, int index, const char* what) {
     index = lua_absindex(L, index);
-    if (lua_type(L, index) != LUA_TTABLE)
+    if (lua_type(L, index) != LUA_TTABLE) {
         fail(std::string(what) + ": rectangle table expected, got " + luaL_typename(L, index));
+    }
     int32_t fields[4] = {};
     for (int i = 0; i < 4; ++i) {
         rawField(L, index, kRectFields[i]);
         int isInteger = 0;
         const lua_Integer v = lua_tointegerx(L, -1, &isInteger);
         lua_pop(L, 1);
-        if (!isInteger)
+        if (!isInteger) {
             fail(std::string(what) + ": rectangle field '" + kRectFields[i] +
                  "' must be an integer");
+        }
         fields[i] = toInt32(v, what);
     }
     return zxhost::Rect{fields[0], fields[1], fields[2], fields[3]};
@@ -139,8 +147,9 @@ zxhost::Value valueAt(lua_State* L, int index, const char* what, int depth) {
     case LUA_TBOOLEAN:
         return int32_t{lua_toboolean(L, index) ? 1 : 0};
     case LUA_TNUMBER:
-        if (lua_isinteger(L, index))
+        if (lua_isinteger(L, index)) {
             return toInt32(lua_tointeger(L, index), what);
+        }
         return static_cast<double>(lua_tonumber(L, index));
     case LUA_TSTRING: {
         size_t length = 0;
@@ -150,12 +159,15 @@ zxhost::Value valueAt(lua_State* L, int index, const char* what, int depth) {
     case LUA_TTABLE:
         return tableToValue(L, index, what, depth);
     case LUA_TUSERDATA:
-        if (auto id = testMember(L, index))
+        if (auto id = testMember(L, index)) {
             return zxhost::MemberRef{*id};
-        if (auto id = testSprite(L, index))
+        }
+        if (auto id = testSprite(L, index)) {
             return zxhost::SpriteRef{*id};
-        if (auto* handle = static_cast<int32_t*>(luaL_testudata(L, index, kPictureType)))
+        }
+        if (auto* handle = static_cast<int32_t*>(luaL_testudata(L, index, kPictureType))) {
             return zxhost::PictureRef{*handle};
+        }
         break;
     default:
         break;
@@ -180,8 +192,9 @@ void pushHostValue(lua_State* L, const zxhost::Value& value) {
             } else if constexpr (std::is_same_v<T, zxhost::SymbolName>) {
                 lua_pushlstring(L, v.name.data(), v.name.size());
             } else if constexpr (std::is_same_v<T, zxhost::List>) {
-                if (!lua_checkstack(L, 3))
+                if (!lua_checkstack(L, 3)) {
                     fail("a host list nests too deep for the Lua stack");
+                }
                 lua_createtable(L, static_cast<int>(v.size()), 0);
                 for (size_t i = 0; i < v.size(); ++i) {
                     pushHostValue(L, v[i]);

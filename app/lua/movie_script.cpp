@@ -17,9 +17,11 @@ std::string errorText(lua_State* L) {
     const char* text = luaL_tolstring(L, -1, &length);
     std::string message(text, length);
     lua_pop(L, 2);
-    for (char& c : message)
-        if (c == '\n' || c == '\r')
+    for (char& c : message) {
+        if (c == '\n' || c == '\r') {
             c = ' ';
+        }
+    }
     return message;
 }
 
@@ -38,8 +40,9 @@ void addScriptFolderToPath(lua_State* L, const std::filesystem::path& dir) {
 
 MovieScript::MovieScript(zxhost::Host& host) : binding_(std::make_unique<Binding>(host)) {
     L_ = luaL_newstate();
-    if (!L_)
+    if (!L_) {
         throw ScriptError("cannot create a Lua state (out of memory)");
+    }
     binding_->L = L_;
     binding_->baseDir = std::filesystem::current_path();
     luaL_openlibs(L_);
@@ -62,8 +65,9 @@ MovieScript::~MovieScript() {
 
 void MovieScript::runFile(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
-    if (!in)
+    if (!in) {
         throw ScriptError(file.string() + ": cannot read the script");
+    }
     std::ostringstream text;
     text << in.rdbuf();
     runString(text.str(), file.string(), file.parent_path().empty() ? "." : file.parent_path());
@@ -74,16 +78,19 @@ void MovieScript::runString(const std::string& code, const std::string& chunkNam
     binding_->baseDir = baseDir;
     addScriptFolderToPath(L_, baseDir);
     const std::string name = "@" + chunkName;
-    if (luaL_loadbuffer(L_, code.data(), code.size(), name.c_str()) != LUA_OK)
+    if (luaL_loadbuffer(L_, code.data(), code.size(), name.c_str()) != LUA_OK) {
         throw ScriptError(errorText(L_));
-    if (lua_pcall(L_, 0, 0, 0) != LUA_OK)
+    }
+    if (lua_pcall(L_, 0, 0, 0) != LUA_OK) {
         throw ScriptError(errorText(L_));
+    }
     throwHandlerFailure();
 }
 
 void MovieScript::throwHandlerFailure() {
-    if (binding_->handlerError.empty())
+    if (binding_->handlerError.empty()) {
         return;
+    }
     const std::string message = std::move(binding_->handlerError);
     binding_->handlerError.clear();
     throw ScriptError(message);
@@ -98,9 +105,11 @@ void MovieScript::onMessage(std::function<void(const zxhost::Message&)> echo) {
 }
 
 void MovieScript::drainMessages() {
-    for (const zxhost::Message& m : binding_->host.messages())
-        if (binding_->echo)
+    for (const zxhost::Message& m : binding_->host.messages()) {
+        if (binding_->echo) {
             binding_->echo(m);
+        }
+    }
 }
 
 } // namespace zxlua

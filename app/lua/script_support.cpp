@@ -28,8 +28,9 @@ namespace {
 } // namespace
 
 std::string argString(lua_State* L, int index, const char* function) {
-    if (lua_type(L, index) != LUA_TSTRING)
+    if (lua_type(L, index) != LUA_TSTRING) {
         badArgument(L, index, function, "string");
+    }
     size_t length = 0;
     const char* text = lua_tolstring(L, index, &length);
     return std::string(text, length);
@@ -38,20 +39,23 @@ std::string argString(lua_State* L, int index, const char* function) {
 lua_Integer argInteger(lua_State* L, int index, const char* function) {
     int isInteger = 0;
     const lua_Integer value = lua_tointegerx(L, index, &isInteger);
-    if (!isInteger || lua_type(L, index) != LUA_TNUMBER)
+    if (!isInteger || lua_type(L, index) != LUA_TNUMBER) {
         badArgument(L, index, function, "integer");
+    }
     return value;
 }
 
 double argNumber(lua_State* L, int index, const char* function) {
-    if (lua_type(L, index) != LUA_TNUMBER)
+    if (lua_type(L, index) != LUA_TNUMBER) {
         badArgument(L, index, function, "number");
+    }
     return lua_tonumber(L, index);
 }
 
 void argTable(lua_State* L, int index, const char* function) {
-    if (lua_type(L, index) != LUA_TTABLE)
+    if (lua_type(L, index) != LUA_TTABLE) {
         badArgument(L, index, function, "table");
+    }
 }
 
 bool argAbsent(lua_State* L, int index) {

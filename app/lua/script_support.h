@@ -38,8 +38,9 @@ int guarded(lua_State* L) {
     {
         try {
             const int results = Body(L);
-            if (!takeHandlerFailure(L, message, sizeof message))
+            if (!takeHandlerFailure(L, message, sizeof message)) {
                 return results;
+            }
             // The handler's message already names its own file and line.
             return raiseAsIs(L, message);
         } catch (const ScriptFailure& f) {

@@ -8,8 +8,9 @@ namespace zentrix {
 std::filesystem::path programDir() {
     char path[MAX_PATH * 2] = "";
     const DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
-    if (n == 0 || n >= sizeof path)
+    if (n == 0 || n >= sizeof path) {
         return std::filesystem::current_path();
+    }
     return std::filesystem::path(path).parent_path();
 }
 

@@ -41,8 +41,9 @@ int main() {
         return 1;
     }
     std::vector<int> answers;
-    for (const Box& box : kBoxes)
+    for (const Box& box : kBoxes) {
         answers.push_back(MessageBoxA(nullptr, box.text, box.caption, box.flags));
+    }
     const std::vector<zxhost::Message> events = host.messages();
     bool ok = events.size() == std::size(kBoxes);
     for (size_t i = 0; i < std::size(kBoxes); ++i) {

@@ -5,16 +5,21 @@ namespace {
 const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 
 int digit(char c) {
-    if (c >= 'A' && c <= 'Z')
+    if (c >= 'A' && c <= 'Z') {
         return c - 'A';
-    if (c >= 'a' && c <= 'z')
+    }
+    if (c >= 'a' && c <= 'z') {
         return c - 'a' + 26;
-    if (c >= '0' && c <= '9')
+    }
+    if (c >= '0' && c <= '9') {
         return c - '0' + 52;
-    if (c == '+')
+    }
+    if (c == '+') {
         return 62;
-    if (c == '/')
+    }
+    if (c == '/') {
         return 63;
+    }
     return -1;
 }
 } // namespace
@@ -41,16 +46,18 @@ std::optional<std::vector<uint8_t>> base64Decode(const std::string& text) {
     size_t padding = 0;
     size_t symbols = 0;
     for (char c : text) {
-        if (c == ' ' || c == '\n' || c == '\r' || c == '\t')
+        if (c == ' ' || c == '\n' || c == '\r' || c == '\t') {
             continue;
+        }
         ++symbols;
         if (c == '=') {
             ++padding;
             continue;
         }
         const int d = digit(c);
-        if (d < 0 || padding > 0)
+        if (d < 0 || padding > 0) {
             return std::nullopt;
+        }
         buffer = buffer << 6 | static_cast<uint32_t>(d);
         bits += 6;
         if (bits >= 8) {
@@ -58,8 +65,9 @@ std::optional<std::vector<uint8_t>> base64Decode(const std::string& text) {
             out.push_back(static_cast<uint8_t>(buffer >> bits & 0xFF));
         }
     }
-    if (symbols % 4 != 0 || padding > 2)
+    if (symbols % 4 != 0 || padding > 2) {
         return std::nullopt;
+    }
     return out;
 }
 

@@ -11,17 +11,22 @@ namespace {
 
 // An edit's text as an integer when it is one whole signed decimal number.
 std::optional<int32_t> wholeNumber(const std::string& text) {
-    if (text.empty() || text.size() > 11)
+    if (text.empty() || text.size() > 11) {
         return std::nullopt;
+    }
     size_t i = (text[0] == '-' || text[0] == '+') ? 1 : 0;
-    if (i == text.size())
+    if (i == text.size()) {
         return std::nullopt;
-    for (size_t j = i; j < text.size(); ++j)
-        if (text[j] < '0' || text[j] > '9')
+    }
+    for (size_t j = i; j < text.size(); ++j) {
+        if (text[j] < '0' || text[j] > '9') {
             return std::nullopt;
+        }
+    }
     const long long value = std::strtoll(text.c_str(), nullptr, 10);
-    if (value < INT32_MIN || value > INT32_MAX)
+    if (value < INT32_MIN || value > INT32_MAX) {
         return std::nullopt;
+    }
     return static_cast<int32_t>(value);
 }
 
@@ -33,10 +38,11 @@ int dialogDriver(HWND dialog, void* context) {
     for (const auto& control : platform::dialogControls(dialog)) {
         switch (control.kind) {
         case platform::ControlKind::Edit:
-            if (auto number = wholeNumber(control.text))
+            if (auto number = wholeNumber(control.text)) {
                 state->shown[control.id] = *number;
-            else
+            } else {
                 state->shown[control.id] = control.text;
+            }
             break;
         case platform::ControlKind::CheckBox:
         case platform::ControlKind::Radio:
@@ -48,12 +54,13 @@ int dialogDriver(HWND dialog, void* context) {
     }
     if (state->values) {
         for (const auto& [id, value] : *state->values) {
-            if (const auto* number = std::get_if<int32_t>(&value))
+            if (const auto* number = std::get_if<int32_t>(&value)) {
                 SetDlgItemInt(dialog, id, static_cast<UINT>(*number), TRUE);
-            else if (const auto* on = std::get_if<bool>(&value))
+            } else if (const auto* on = std::get_if<bool>(&value)) {
                 CheckDlgButton(dialog, id, *on ? BST_CHECKED : BST_UNCHECKED);
-            else if (const auto* text = std::get_if<std::string>(&value))
+            } else if (const auto* text = std::get_if<std::string>(&value)) {
                 SetDlgItemTextA(dialog, id, text->c_str());
+            }
         }
     }
     return state->ok ? IDOK : IDCANCEL;

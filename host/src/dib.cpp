@@ -23,8 +23,9 @@ uint16_t u16(const uint8_t* p) {
     return static_cast<uint16_t>(p[0] | p[1] << 8);
 }
 void put32(uint8_t* p, uint32_t v) {
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
         p[i] = static_cast<uint8_t>(v >> (8 * i));
+    }
 }
 void put16(uint8_t* p, uint16_t v) {
     p[0] = static_cast<uint8_t>(v);
@@ -32,8 +33,9 @@ void put16(uint8_t* p, uint16_t v) {
 }
 
 bool fail(std::string* why, const char* text) {
-    if (why)
+    if (why) {
         *why = text;
+    }
     return false;
 }
 
@@ -87,8 +89,9 @@ std::optional<DibLayout> dibLayout(const void* header, std::string* why) {
 
 std::optional<Picture> decodeDib(const void* header, const void* pixels) {
     const auto layout = dibLayout(header);
-    if (!layout || !pixels)
+    if (!layout || !pixels) {
         return std::nullopt;
+    }
     const auto* h = static_cast<const uint8_t*>(header);
     const uint8_t* table = h + layout->headerSize;
     const auto* rows = static_cast<const uint8_t*>(pixels);
@@ -105,8 +108,9 @@ std::optional<Picture> decodeDib(const void* header, const void* pixels) {
     put32(picture.dib.data(), 40);
 
     auto paletteColor = [&](uint32_t index) -> uint32_t {
-        if (index >= layout->colors)
+        if (index >= layout->colors) {
             return 0;
+        }
         const uint8_t* q = table + 4 * index;
         return static_cast<uint32_t>(q[2]) << 16 | static_cast<uint32_t>(q[1]) << 8 | q[0];
     };
@@ -149,17 +153,20 @@ std::optional<Picture> decodeDib(const void* header, const void* pixels) {
 }
 
 std::vector<uint8_t> packedDibFromBmp(const std::vector<uint8_t>& file) {
-    if (file.size() < 14 + 40 || file[0] != 'B' || file[1] != 'M')
+    if (file.size() < 14 + 40 || file[0] != 'B' || file[1] != 'M') {
         throw Error("not a BMP file");
+    }
     const uint32_t offBits = u32(file.data() + 10);
     std::string why;
     const auto layout = dibLayout(file.data() + 14, &why);
-    if (!layout)
+    if (!layout) {
         throw Error("unsupported BMP: " + why);
+    }
     const uint64_t tableEnd = 14ull + layout->headerSize + 4ull * layout->colors;
     if (tableEnd > file.size() || offBits < tableEnd ||
-        static_cast<uint64_t>(offBits) + layout->pixelBytes > file.size())
+        static_cast<uint64_t>(offBits) + layout->pixelBytes > file.size()) {
         throw Error("BMP file is truncated");
+    }
     const size_t tableBytes = 4ull * layout->colors;
     const uint8_t* start = file.data();
     std::vector<uint8_t> dib;
@@ -173,8 +180,9 @@ std::vector<uint8_t> packedDibFromBmp(const std::vector<uint8_t>& file) {
 }
 
 std::vector<uint8_t> bmpFromPackedDib(const std::vector<uint8_t>& dib) {
-    if (dib.size() < 40)
+    if (dib.size() < 40) {
         return {};
+    }
     const auto layout = dibLayout(dib.data());
     std::vector<uint8_t> file(14 + dib.size());
     file[0] = 'B';

@@ -24,8 +24,9 @@ Block* blockOf(HostImpl& host, void* handle) {
 
 void* ZX_CALL allocHandle(zx::HandleMemory* self, int32_t bytes) {
     HostImpl& host = hostOf(self);
-    if (host.hooks.check(fault::kAllocHandle) || bytes < 0)
+    if (host.hooks.check(fault::kAllocHandle) || bytes < 0) {
         return nullptr;
+    }
     auto* block = new Block;
     block->bytes.assign(static_cast<size_t>(bytes == 0 ? 1 : bytes), 0);
     block->size = bytes;
@@ -36,8 +37,9 @@ void* ZX_CALL allocHandle(zx::HandleMemory* self, int32_t bytes) {
 zx::Result ZX_CALL freeHandle(zx::HandleMemory* self, void* handle) {
     HostImpl& host = hostOf(self);
     Block* block = blockOf(host, handle);
-    if (!block)
+    if (!block) {
         return zx::kNotSupported;
+    }
     host.handles.erase(handle);
     delete block;
     return zx::kOk;
@@ -50,18 +52,21 @@ int32_t ZX_CALL getHandleSize(zx::HandleMemory* self, void* handle) {
 
 void* ZX_CALL lockHandle(zx::HandleMemory* self, void* handle) {
     Block* block = blockOf(hostOf(self), handle);
-    if (!block)
+    if (!block) {
         return nullptr;
+    }
     ++block->locks;
     return block->bytes.data();
 }
 
 zx::Result ZX_CALL unlockHandle(zx::HandleMemory* self, void* handle) {
     Block* block = blockOf(hostOf(self), handle);
-    if (!block)
+    if (!block) {
         return zx::kNotSupported;
-    if (block->locks > 0)
+    }
+    if (block->locks > 0) {
         --block->locks;
+    }
     return zx::kOk;
 }
 
@@ -82,8 +87,9 @@ int32_t handleLockCount(void* handle) {
     return static_cast<Block*>(handle)->locks;
 }
 void freeAllHandles(HostImpl& host) {
-    for (void* handle : host.handles)
+    for (void* handle : host.handles) {
         delete static_cast<Block*>(handle);
+    }
     host.handles.clear();
 }
 

@@ -30,10 +30,12 @@ HostImpl::~HostImpl() {
     }
     stage.reset();
     freeAllHandles(*this);
-    for (void* block : allocatedBlocks)
+    for (void* block : allocatedBlocks) {
         std::free(block);
-    if (foreignInstance)
+    }
+    if (foreignInstance) {
         platform::releaseEmptyModule(foreignInstance);
+    }
 }
 
 void HostImpl::initServices() {
@@ -64,11 +66,12 @@ HostObject* HostImpl::service(const zx::Guid& iid, const char** name) {
         {&zx::kMemberMediaServicesId, &services.mediaServices, object::kMediaServices},
         {&zx::kListServicesId, &services.listServices, object::kListServices},
     };
-    for (const auto& e : entries)
+    for (const auto& e : entries) {
         if (zx::sameGuid(*e.iid, iid)) {
             *name = e.name;
             return e.object;
         }
+    }
     return nullptr;
 }
 
@@ -84,37 +87,46 @@ std::optional<Value> HostImpl::callHandler(const std::string& name, Sprite* spri
                                            const std::vector<Value>& args) {
     try {
         auto found = handlers.find(name);
-        if (found != handlers.end())
+        if (found != handlers.end()) {
             return found->second(sprite, args);
-        if (handlerLookup)
+        }
+        if (handlerLookup) {
             return handlerLookup(name, sprite, args);
+        }
     } catch (...) {
         // Never across the plug-in: kept until the plug-in call returns to the host.
-        if (!pendingError)
+        if (!pendingError) {
             pendingError = std::current_exception();
+        }
     }
     return std::nullopt;
 }
 
 Member* HostImpl::memberById(int32_t id) {
-    for (auto& m : members)
-        if (m->id() == id)
+    for (auto& m : members) {
+        if (m->id() == id) {
             return m.get();
+        }
+    }
     return nullptr;
 }
 
 Sprite* HostImpl::spriteById(int32_t id) {
-    for (auto& s : sprites)
-        if (s->id() == id)
+    for (auto& s : sprites) {
+        if (s->id() == id) {
             return s.get();
+        }
+    }
     return nullptr;
 }
 
 std::vector<Sprite*> HostImpl::spritesOf(const Member& member) {
     std::vector<Sprite*> result;
-    for (auto& s : sprites)
-        if (&s->member() == &member)
+    for (auto& s : sprites) {
+        if (&s->member() == &member) {
             result.push_back(s.get());
+        }
+    }
     return result;
 }
 
@@ -126,17 +138,21 @@ Host::~Host() = default;
 
 std::vector<std::string> Host::defaultPluginDirs(const std::string& programDir) {
     std::vector<std::string> dirs;
-    if (!programDir.empty())
+    if (!programDir.empty()) {
         dirs.push_back(programDir);
+    }
     for (const char* variable : {"ZX_PLUGIN_PATH", "ZENTRIX_PLUGIN_PATH"}) {
         const char* value = std::getenv(variable);
-        if (!value)
+        if (!value) {
             continue;
+        }
         std::stringstream list(value);
         std::string dir;
-        while (std::getline(list, dir, platform::pathListSeparator()))
-            if (!dir.empty())
+        while (std::getline(list, dir, platform::pathListSeparator())) {
+            if (!dir.empty()) {
                 dirs.push_back(dir);
+            }
+        }
     }
     return dirs;
 }
@@ -152,11 +168,13 @@ Module& Host::loadModule(const std::string& path) {
 }
 
 std::vector<KindInfo> Host::kinds() {
-    if (!impl_->pluginsScanned)
+    if (!impl_->pluginsScanned) {
         impl_->scanPlugins();
+    }
     std::vector<KindInfo> result;
-    for (auto& m : impl_->modules)
+    for (auto& m : impl_->modules) {
         result.push_back(m->kind());
+    }
     return result;
 }
 
@@ -168,9 +186,11 @@ bool Host::unloadModule(Module& module) {
 }
 
 Member* Host::member(const std::string& name) {
-    for (auto& m : impl_->members)
-        if (m->name() == name)
+    for (auto& m : impl_->members) {
+        if (m->name() == name) {
             return m.get();
+        }
+    }
     return nullptr;
 }
 
@@ -180,15 +200,17 @@ Member* Host::memberById(int32_t id) {
 
 std::vector<Member*> Host::members() {
     std::vector<Member*> result;
-    for (auto& m : impl_->members)
+    for (auto& m : impl_->members) {
         result.push_back(m.get());
+    }
     return result;
 }
 
 std::vector<Sprite*> Host::sprites() {
     std::vector<Sprite*> result;
-    for (auto& s : impl_->sprites)
+    for (auto& s : impl_->sprites) {
         result.push_back(s.get());
+    }
     return result;
 }
 
@@ -198,32 +220,37 @@ Sprite* Host::spriteById(int32_t id) {
 
 void Host::removeSprite(Sprite& sprite) {
     auto& list = impl_->sprites;
-    for (auto it = list.begin(); it != list.end(); ++it)
+    for (auto it = list.begin(); it != list.end(); ++it) {
         if (it->get() == &sprite) {
             // Out of the score first, so re-entrant lookups no longer find it.
             std::unique_ptr<Sprite> gone = std::move(*it);
             list.erase(it);
             return;
         }
+    }
 }
 
 void Host::deleteMember(Member& member) {
-    for (Sprite* sprite : impl_->spritesOf(member))
+    for (Sprite* sprite : impl_->spritesOf(member)) {
         removeSprite(*sprite);
+    }
     auto& list = impl_->members;
-    for (auto it = list.begin(); it != list.end(); ++it)
+    for (auto it = list.begin(); it != list.end(); ++it) {
         if (it->get() == &member) {
             std::unique_ptr<Member> gone = std::move(*it);
             list.erase(it);
             return;
         }
+    }
 }
 
 void Host::clearMovie() {
-    while (!impl_->sprites.empty())
+    while (!impl_->sprites.empty()) {
         removeSprite(*impl_->sprites.back());
-    while (!impl_->members.empty())
+    }
+    while (!impl_->members.empty()) {
         deleteMember(*impl_->members.back());
+    }
 }
 
 Stage& Host::stage() {
@@ -245,14 +272,16 @@ std::vector<Message> Host::messages() {
 }
 
 zx::HostValue Host::toHostValue(const Value& value) {
-    if (const auto* s = value.get<SymbolName>())
+    if (const auto* s = value.get<SymbolName>()) {
         return impl_->values.make(value, impl_->symbols.intern(s->name));
+    }
     return impl_->values.make(value);
 }
 
 Value Host::fromHostValue(const zx::HostValue& value) const {
-    if (value.type == kSymbol)
+    if (value.type == kSymbol) {
         return Value(SymbolName{impl_->symbols.name(value.payload)});
+    }
     return impl_->values.read(value);
 }
 
@@ -274,8 +303,9 @@ std::string Host::symbolName(int32_t symbol) const {
 zx::Result callbackQuery(HostObject* self, const zx::Guid* iid, void** out);
 
 int32_t Host::queryService(const zx::Guid& iid, void** out) {
-    if (!out)
+    if (!out) {
         return zx::kNoSuchInterface;
+    }
     *out = nullptr;
     CallbackObject probe;
     probe.base = HostObject{&kCallbackOps, impl_.get(), object::kHostCallback, 1, nullptr, nullptr};

@@ -5,32 +5,38 @@
 namespace zxhost {
 
 zx::Result objectQuery(HostObject* self, const zx::Guid* iid, void** out) {
-    if (!out)
+    if (!out) {
         return zx::kNoSuchInterface;
+    }
     *out = nullptr;
-    if (!self || !iid || !self->query)
+    if (!self || !iid || !self->query) {
         return zx::kNoSuchInterface;
+    }
     return self->query(self, iid, out);
 }
 
 int32_t objectAddRef(HostObject* self) {
-    if (!self)
+    if (!self) {
         return 0;
+    }
     ++self->host->hooks.liveReferences[self->name];
     return ++self->refs;
 }
 
 int32_t objectRelease(HostObject* self) {
-    if (!self)
+    if (!self) {
         return 0;
+    }
     --self->host->hooks.liveReferences[self->name];
     // A plug-in releasing more than it took shows in the balance; the host's own
     // reference keeps the object alive.
-    if (self->refs <= 1 && !self->destroy)
+    if (self->refs <= 1 && !self->destroy) {
         return self->refs;
+    }
     const int32_t refs = --self->refs;
-    if (refs == 0 && self->destroy)
+    if (refs == 0 && self->destroy) {
         self->destroy(self);
+    }
     return refs;
 }
 
@@ -41,8 +47,9 @@ void handOut(HostObject* self) {
 
 void hostRelease(HostObject* self) {
     const int32_t refs = --self->refs;
-    if (refs == 0 && self->destroy)
+    if (refs == 0 && self->destroy) {
         self->destroy(self);
+    }
 }
 
 } // namespace zxhost

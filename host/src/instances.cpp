@@ -31,8 +31,9 @@ void destroyInstance(void* instance) {
     InstanceRecord* record = recordOf(instance);
     Module& module = *record->module;
     HostImpl& host = *ModuleAccess::host(module);
-    if (record->destructor)
+    if (record->destructor) {
         record->destructor(instance);
+    }
     host.instances.erase(instance);
     std::free(instance);
     --ModuleAccess::live(module);
@@ -41,8 +42,9 @@ void destroyInstance(void* instance) {
 }
 
 zx::Result ZX_CALL instanceQuery(void* instance, const zx::Guid* iid, void** out) {
-    if (!instance || !iid || !out)
+    if (!instance || !iid || !out) {
         return zx::kNoSuchInterface;
+    }
     InstanceRecord* record = recordOf(instance);
     return record->module->exports().getInterface(instance, &record->clsid, iid, out);
 }
@@ -53,11 +55,13 @@ int32_t ZX_CALL instanceAddRef(void* instance) {
 
 // The last reference runs the destructor and frees the record.
 int32_t ZX_CALL instanceRelease(void* instance) {
-    if (!instance)
+    if (!instance) {
         return 0;
+    }
     const int32_t refs = --recordOf(instance)->refs;
-    if (refs == 0)
+    if (refs == 0) {
         destroyInstance(instance);
+    }
     return refs;
 }
 
@@ -69,14 +73,17 @@ Module& moduleOf(zx::HostCallback* self) {
 
 zx::Result ZX_CALL createInstance(zx::HostCallback* self, const zx::Guid* clsid,
                                   const zx::Guid* iid, void** out) {
-    if (!out)
+    if (!out) {
         return zx::kNotSupported;
+    }
     *out = nullptr;
     Module& module = moduleOf(self);
-    if (const zx::Result fault = ModuleAccess::host(module)->hooks.check(fault::kCreateInstance))
+    if (const zx::Result fault = ModuleAccess::host(module)->hooks.check(fault::kCreateInstance)) {
         return fault;
-    if (!clsid || !iid)
+    }
+    if (!clsid || !iid) {
         return zx::kNoSuchClass;
+    }
     return module.createInstance(*clsid, *iid, out);
 }
 
@@ -85,11 +92,13 @@ HINSTANCE ZX_CALL beginResources(zx::HostCallback* self, HINSTANCE moduleHandle,
     ++host.hooks.records.beginResources;
     const intptr_t t = host.nextResourceToken++;
     host.openResourceTokens.insert(t);
-    if (token)
+    if (token) {
         *token = t;
+    }
     if (host.hooks.check(fault::kForeignResources)) {
-        if (!host.foreignInstance)
+        if (!host.foreignInstance) {
             host.foreignInstance = platform::newEmptyModule();
+        }
         return host.foreignInstance;
     }
     return moduleHandle;
@@ -98,8 +107,9 @@ HINSTANCE ZX_CALL beginResources(zx::HostCallback* self, HINSTANCE moduleHandle,
 zx::Result ZX_CALL endResources(zx::HostCallback* self, HINSTANCE, intptr_t token) {
     HostImpl& host = *ModuleAccess::host(moduleOf(self));
     ++host.hooks.records.endResources;
-    if (!host.openResourceTokens.erase(token))
+    if (!host.openResourceTokens.erase(token)) {
         ++host.hooks.records.unpairedEndResources;
+    }
     return zx::kOk;
 }
 
@@ -107,21 +117,25 @@ zx::Result ZX_CALL endResources(zx::HostCallback* self, HINSTANCE, intptr_t toke
 
 void* ZX_CALL allocate(zx::HostAllocator* self, uint32_t bytes) {
     HostImpl& host = *objectOf<HostObject>(self)->host;
-    if (host.hooks.check(fault::kAlloc))
+    if (host.hooks.check(fault::kAlloc)) {
         return nullptr;
+    }
     void* block = std::calloc(bytes == 0 ? 1 : bytes, 1);
-    if (block)
+    if (block) {
         host.allocatedBlocks.insert(block);
+    }
     return block;
 }
 
 // Only blocks this allocator handed out are freed; anything else fails.
 zx::Result ZX_CALL release(zx::HostAllocator* self, void* block) {
     HostImpl& host = *objectOf<HostObject>(self)->host;
-    if (!block)
+    if (!block) {
         return zx::kOk;
-    if (!host.allocatedBlocks.erase(block))
+    }
+    if (!host.allocatedBlocks.erase(block)) {
         return zx::kNotSupported;
+    }
     std::free(block);
     return zx::kOk;
 }
@@ -133,10 +147,12 @@ zx::Result callbackQuery(HostObject* self, const zx::Guid* iid, void** out) {
     HostImpl& host = *self->host;
     const char* name = nullptr;
     HostObject* service = host.service(*iid, &name);
-    if (!service)
+    if (!service) {
         return zx::kNoSuchInterface;
-    if (const zx::Result fault = host.hooks.check(std::string("query:") + name))
+    }
+    if (const zx::Result fault = host.hooks.check(std::string("query:") + name)) {
         return fault;
+    }
     handOut(service);
     *out = service;
     return zx::kOk;
@@ -159,20 +175,24 @@ const zx::HostAllocatorOps kAllocatorOps = {
 };
 
 int32_t Module::createInstance(const zx::Guid& clsid, const zx::Guid& iid, void** out) {
-    if (!out)
+    if (!out) {
         return zx::kNotSupported;
+    }
     *out = nullptr;
     int32_t size = 0;
     zx::InstanceConstructor constructor = nullptr;
     zx::InstanceDestructor destructor = nullptr;
     const zx::Result form = exports_.getClassForm(&clsid, &size, &constructor, &destructor);
-    if (form != zx::kOk)
+    if (form != zx::kOk) {
         return form;
-    if (size < static_cast<int32_t>(sizeof(zx::InstanceHeader)))
+    }
+    if (size < static_cast<int32_t>(sizeof(zx::InstanceHeader))) {
         return zx::kNoSuchClass;
+    }
     void* instance = std::calloc(static_cast<size_t>(size), 1);
-    if (!instance)
+    if (!instance) {
         return zx::kOutOfMemory;
+    }
     auto* record = new InstanceRecord{this, clsid, 1, destructor};
     auto* header = static_cast<zx::InstanceHeader*>(instance);
     header->words[zx::kHeaderOps] = const_cast<zx::InstanceOps*>(&kInstanceOps);
@@ -192,8 +212,9 @@ int32_t Module::createInstance(const zx::Guid& clsid, const zx::Guid& iid, void*
         }
     }
     const zx::Result got = exports_.getInterface(instance, &clsid, &iid, out);
-    if (got != zx::kOk)
+    if (got != zx::kOk) {
         *out = nullptr;
+    }
     // Drops the host's creation reference: the interface now holds the instance, or the
     // instance goes when no interface was made.
     instanceRelease(instance);
@@ -218,9 +239,11 @@ int32_t Module::canUnloadNow() {
 }
 
 bool ClassDescription::has(const zx::Guid& iid) const {
-    for (const auto& i : interfaces)
-        if (zx::sameGuid(i, iid))
+    for (const auto& i : interfaces) {
+        if (zx::sameGuid(i, iid)) {
             return true;
+        }
+    }
     return false;
 }
 

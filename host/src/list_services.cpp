@@ -11,14 +11,17 @@ HostImpl& hostOf(zx::ListServices* self) {
 
 zx::Result ZX_CALL count(zx::ListServices* self, const zx::HostValue* list, int32_t* n) {
     HostImpl& host = hostOf(self);
-    if (const zx::Result fault = host.hooks.check(fault::kListCount))
+    if (const zx::Result fault = host.hooks.check(fault::kListCount)) {
         return fault;
-    if (!list || !n)
+    }
+    if (!list || !n) {
         return zx::kNotSupported;
+    }
     const Value v = host.values.read(*list);
     const auto* items = v.get<List>();
-    if (!items)
+    if (!items) {
         return zx::kNotSupported;
+    }
     *n = static_cast<int32_t>(items->size());
     return zx::kOk;
 }
@@ -26,14 +29,17 @@ zx::Result ZX_CALL count(zx::ListServices* self, const zx::HostValue* list, int3
 zx::Result ZX_CALL item(zx::ListServices* self, const zx::HostValue* list, int32_t position,
                         zx::HostValue* out) {
     HostImpl& host = hostOf(self);
-    if (const zx::Result fault = host.hooks.check(fault::kListItem))
+    if (const zx::Result fault = host.hooks.check(fault::kListItem)) {
         return fault;
-    if (!list || !out)
+    }
+    if (!list || !out) {
         return zx::kNotSupported;
+    }
     const Value v = host.values.read(*list);
     const auto* items = v.get<List>();
-    if (!items || position < 1 || static_cast<size_t>(position) > items->size())
+    if (!items || position < 1 || static_cast<size_t>(position) > items->size()) {
         return zx::kNotSupported;
+    }
     *out = host.owner.toHostValue((*items)[static_cast<size_t>(position - 1)]);
     return zx::kOk;
 }

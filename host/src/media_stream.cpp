@@ -21,14 +21,17 @@ StreamObject* streamOf(zx::MediaStream* self) {
 
 zx::Result ZX_CALL open(zx::MediaStream* self, int32_t mode, int32_t) {
     StreamObject* s = streamOf(self);
-    if (const zx::Result fault = s->base.host->hooks.check(fault::kStreamOpen))
+    if (const zx::Result fault = s->base.host->hooks.check(fault::kStreamOpen)) {
         return fault;
-    if (mode != 0 && mode != 2)
+    }
+    if (mode != 0 && mode != 2) {
         return zx::kNotSupported;
+    }
     s->mode = mode;
     s->position = 0;
-    if (mode == 2)
+    if (mode == 2) {
         s->bytes.clear();
+    }
     return zx::kOk;
 }
 
@@ -40,23 +43,28 @@ zx::Result ZX_CALL close(zx::MediaStream* self) {
 // A read past the end fails and leaves the buffer untouched.
 zx::Result ZX_CALL read(zx::MediaStream* self, void* buffer, int32_t bytes, int32_t) {
     StreamObject* s = streamOf(self);
-    if (const zx::Result fault = s->base.host->hooks.check(fault::kStreamRead))
+    if (const zx::Result fault = s->base.host->hooks.check(fault::kStreamRead)) {
         return fault;
+    }
     if (s->mode != 0 || bytes < 0 || (!buffer && bytes > 0) ||
-        s->position + static_cast<size_t>(bytes) > s->bytes.size())
+        s->position + static_cast<size_t>(bytes) > s->bytes.size()) {
         return zx::kNotSupported;
-    if (bytes > 0)
+    }
+    if (bytes > 0) {
         std::memcpy(buffer, s->bytes.data() + s->position, static_cast<size_t>(bytes));
+    }
     s->position += static_cast<size_t>(bytes);
     return zx::kOk;
 }
 
 zx::Result ZX_CALL write(zx::MediaStream* self, const void* buffer, int32_t bytes, int32_t) {
     StreamObject* s = streamOf(self);
-    if (const zx::Result fault = s->base.host->hooks.check(fault::kStreamWrite))
+    if (const zx::Result fault = s->base.host->hooks.check(fault::kStreamWrite)) {
         return fault;
-    if (s->mode != 2 || bytes < 0 || (!buffer && bytes > 0))
+    }
+    if (s->mode != 2 || bytes < 0 || (!buffer && bytes > 0)) {
         return zx::kNotSupported;
+    }
     const auto* p = static_cast<const uint8_t*>(buffer);
     s->bytes.insert(s->bytes.end(), p, p + bytes);
     return zx::kOk;
@@ -64,10 +72,12 @@ zx::Result ZX_CALL write(zx::MediaStream* self, const void* buffer, int32_t byte
 
 zx::Result ZX_CALL getSize(zx::MediaStream* self, int32_t* bytes) {
     StreamObject* s = streamOf(self);
-    if (const zx::Result fault = s->base.host->hooks.check(fault::kStreamGetSize))
+    if (const zx::Result fault = s->base.host->hooks.check(fault::kStreamGetSize)) {
         return fault;
-    if (!bytes)
+    }
+    if (!bytes) {
         return zx::kNotSupported;
+    }
     *bytes = s->reportedSize ? *s->reportedSize : static_cast<int32_t>(s->bytes.size());
     return zx::kOk;
 }

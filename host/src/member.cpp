@@ -12,8 +12,9 @@
 namespace zxhost {
 
 Member::~Member() {
-    if (asset_)
+    if (asset_) {
         asset_->ops->release(asset_);
+    }
     if (memberHost_) {
         memberHost_->memberId = 0;
         hostRelease(&memberHost_->base);
@@ -22,18 +23,22 @@ Member::~Member() {
 
 Member& Host::newMember(const std::string& kind, const std::string& name) {
     HostImpl& host = *impl_;
-    if (name.empty())
+    if (name.empty()) {
         throw Error("a member needs a name");
-    if (member(name))
+    }
+    if (member(name)) {
         throw Error("a member named '" + name + "' already exists");
+    }
     Module* module = host.moduleByKind(kind);
-    if (!module)
+    if (!module) {
         throw Error("unknown kind '" + kind + "'");
+    }
     void* asset = nullptr;
     const int32_t made =
         module->createInstance(module->assetClass(), zx::kAssetInterfaceId, &asset);
-    if (made != zx::kOk || !asset)
+    if (made != zx::kOk || !asset) {
         throw Error("cannot create a '" + kind + "' member: " + hexCode(made));
+    }
     std::unique_ptr<Member> member(new Member());
     member->host_ = &host;
     member->id_ = host.nextMemberId++;
@@ -52,10 +57,12 @@ Member& Host::newMember(const std::string& kind, const std::string& name) {
 Member& Host::newBitmapMemberFromBytes(const std::string& name,
                                        const std::vector<uint8_t>& bmpFile) {
     HostImpl& host = *impl_;
-    if (name.empty())
+    if (name.empty()) {
         throw Error("a member needs a name");
-    if (member(name))
+    }
+    if (member(name)) {
         throw Error("a member named '" + name + "' already exists");
+    }
     std::unique_ptr<Member> member(new Member());
     member->dib_ = packedDibFromBmp(bmpFile);
     member->host_ = &host;
@@ -68,8 +75,9 @@ Member& Host::newBitmapMemberFromBytes(const std::string& name,
 
 Member& Host::newBitmapMember(const std::string& name, const std::string& bmpPath) {
     std::ifstream file(bmpPath, std::ios::binary);
-    if (!file)
+    if (!file) {
         throw Error(bmpPath + ": cannot read the file");
+    }
     std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)),
                                std::istreambuf_iterator<char>());
     try {
@@ -80,8 +88,9 @@ Member& Host::newBitmapMember(const std::string& name, const std::string& bmpPat
 }
 
 int32_t Member::setProp(const std::string& property, const Value& value) {
-    if (!asset_)
+    if (!asset_) {
         return zx::kUnknownProperty;
+    }
     zx::HostValue v = host_->owner.toHostValue(value);
     const int32_t result = asset_->ops->setProp(asset_, host_->symbols.intern(property), &v);
     host_->owner.releaseHostValue(v);
@@ -90,8 +99,9 @@ int32_t Member::setProp(const std::string& property, const Value& value) {
 }
 
 CallResult Member::getProp(const std::string& property) {
-    if (!asset_)
+    if (!asset_) {
         return CallResult{zx::kUnknownProperty, {}};
+    }
     zx::HostValue out{kVoid, 0};
     CallResult result;
     result.code = asset_->ops->getProp(asset_, host_->symbols.intern(property), &out);
@@ -104,12 +114,14 @@ CallResult Member::getProp(const std::string& property) {
 // argv holds the member reference then the script arguments; argc counts the script
 // arguments (or all of argv when the test switch says so).
 CallResult Member::call(const std::string& command, const std::vector<Value>& args) {
-    if (!asset_)
+    if (!asset_) {
         return CallResult{zx::kUnknownCommand, {}};
+    }
     std::vector<zx::HostValue> argv;
     argv.push_back(zx::HostValue{kMember, id_});
-    for (const auto& a : args)
+    for (const auto& a : args) {
         argv.push_back(host_->owner.toHostValue(a));
+    }
     const auto argc =
         static_cast<int32_t>(host_->hooks.argcCountsMemberRef ? argv.size() : args.size());
     zx::HostValue out{kVoid, 0};
@@ -118,9 +130,11 @@ CallResult Member::call(const std::string& command, const std::vector<Value>& ar
         asset_->ops->callFunction(asset_, host_->symbols.intern(command), argc, argv.data(), &out);
     result.value = host_->owner.fromHostValue(out);
     // The result may be one of the arguments handed back; each handle is released once.
-    for (auto& v : argv)
-        if (!(v.type == out.type && v.payload == out.payload))
+    for (auto& v : argv) {
+        if (!(v.type == out.type && v.payload == out.payload)) {
             host_->owner.releaseHostValue(v);
+        }
+    }
     host_->owner.releaseHostValue(out);
     host_->rethrowPending();
     return result;
@@ -128,22 +142,25 @@ CallResult Member::call(const std::string& command, const std::vector<Value>& ar
 
 std::vector<uint8_t> Member::save(int32_t* code) {
     if (!asset_) {
-        if (code)
+        if (code) {
             *code = zx::kNotSupported;
+        }
         return {};
     }
     zx::MediaStream* stream = newMemoryStream(host_, {}, std::nullopt);
     const int32_t result = asset_->ops->saveProps(asset_, stream);
     std::vector<uint8_t> bytes = memoryStreamBytes(stream);
     hostRelease(reinterpret_cast<HostObject*>(stream));
-    if (code)
+    if (code) {
         *code = result;
+    }
     return bytes;
 }
 
 int32_t Member::load(const std::vector<uint8_t>& bytes) {
-    if (!asset_)
+    if (!asset_) {
         return zx::kNotSupported;
+    }
     std::optional<StreamOverride> override = std::move(host_->hooks.nextStream);
     host_->hooks.nextStream.reset();
     zx::MediaStream* stream = override
@@ -156,17 +173,20 @@ int32_t Member::load(const std::vector<uint8_t>& bytes) {
 
 int32_t Member::savedSize() {
     int32_t bytes = -1;
-    if (!asset_ || asset_->ops->getSavedSize(asset_, &bytes) != zx::kOk)
+    if (!asset_ || asset_->ops->getSavedSize(asset_, &bytes) != zx::kOk) {
         return -1;
+    }
     return bytes;
 }
 
 Rect Member::defaultRect() {
-    if (!asset_)
+    if (!asset_) {
         return {};
+    }
     zx::HostRect r{};
-    if (asset_->ops->getDefaultRect(asset_, &r) != zx::kOk)
+    if (asset_->ops->getDefaultRect(asset_, &r) != zx::kOk) {
         return {};
+    }
     return Rect{r.left, r.top, r.right, r.bottom};
 }
 
@@ -192,8 +212,9 @@ DialogOutcome Member::dialog(const DialogValues& values, bool ok) {
 }
 
 int32_t Member::drawThumbnail(HDC dc, const Rect& rect, int32_t contextKind) {
-    if (!asset_)
+    if (!asset_) {
         return zx::kNotSupported;
+    }
     zx::DrawContext* context = newDrawContext(host_, contextKind, dc);
     const zx::HostRect r{rect.top, rect.left, rect.bottom, rect.right};
     const int32_t result = asset_->ops->drawThumbnail(asset_, context, &r);

@@ -11,16 +11,19 @@ zx::Result ZX_CALL notify(zx::MemberHost* self, int32_t code, int32_t) {
     HostImpl& host = *object->base.host;
     host.hooks.records.notifications.push_back(Notification{object->memberId, code});
     Member* member = host.memberById(object->memberId);
-    if (!member || !member->asset())
+    if (!member || !member->asset()) {
         return zx::kOk;
+    }
     // Sprites are looked up again before each call: a handler may remove one meanwhile.
     std::vector<int32_t> ids;
-    for (Sprite* sprite : host.spritesOf(*member))
+    for (Sprite* sprite : host.spritesOf(*member)) {
         ids.push_back(sprite->id());
+    }
     for (int32_t id : ids) {
         Sprite* sprite = host.spriteById(id);
-        if (sprite && sprite->actor())
+        if (sprite && sprite->actor()) {
             sprite->actor()->ops->linkAsset(sprite->actor(), code, member->asset());
+        }
     }
     return zx::kOk;
 }

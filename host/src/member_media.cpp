@@ -20,20 +20,24 @@ constexpr int kRecordFormat = 1;
 zx::Result ZX_CALL valueToMemberRef(zx::MemberMediaServices* self, const zx::HostValue* value,
                                     zx::HostValue* memberRef) {
     HostImpl& host = hostOf(self);
-    if (const zx::Result fault = host.hooks.check(fault::kMediaMemberRef))
+    if (const zx::Result fault = host.hooks.check(fault::kMediaMemberRef)) {
         return fault;
-    if (!value || !memberRef)
+    }
+    if (!value || !memberRef) {
         return zx::kNotSupported;
+    }
     const Value v = host.values.read(*value);
     Member* member = nullptr;
-    if (const auto* ref = v.get<MemberRef>())
+    if (const auto* ref = v.get<MemberRef>()) {
         member = host.memberById(ref->id);
-    else if (const auto* id = v.get<int32_t>())
+    } else if (const auto* id = v.get<int32_t>()) {
         member = host.memberById(*id);
-    else if (const auto* name = v.get<std::string>())
+    } else if (const auto* name = v.get<std::string>()) {
         member = host.owner.member(*name);
-    if (!member)
+    }
+    if (!member) {
         return zx::kNotSupported;
+    }
     *memberRef = zx::HostValue{kMember, member->id()};
     return zx::kOk;
 }
@@ -42,14 +46,18 @@ zx::Result ZX_CALL prepareMediaRecord(zx::MemberMediaServices* self, zx::Symbol 
                                       zx::Symbol format, int32_t, int32_t, int32_t,
                                       intptr_t* record) {
     HostImpl& host = hostOf(self);
-    if (const zx::Result fault = host.hooks.check(fault::kMediaPrepare))
+    if (const zx::Result fault = host.hooks.check(fault::kMediaPrepare)) {
         return fault;
-    if (!record)
+    }
+    if (!record) {
         return zx::kNotSupported;
-    if (host.symbols.name(label) != "Image" || host.symbols.name(format) != "winDIB")
+    }
+    if (host.symbols.name(label) != "Image" || host.symbols.name(format) != "winDIB") {
         return zx::kNotSupported;
-    for (int i = 0; i < zx::kMediaRecordWords; ++i)
+    }
+    for (int i = 0; i < zx::kMediaRecordWords; ++i) {
         record[i] = 0;
+    }
     record[kRecordLabel] = label;
     record[kRecordFormat] = format;
     ++host.hooks.liveReferences["MediaRecord"];
@@ -59,8 +67,9 @@ zx::Result ZX_CALL prepareMediaRecord(zx::MemberMediaServices* self, zx::Symbol 
 // Frees the global memory a fill put into the record.
 zx::Result ZX_CALL releaseMediaRecord(zx::MemberMediaServices* self, intptr_t* record) {
     HostImpl& host = hostOf(self);
-    if (!record)
+    if (!record) {
         return zx::kNotSupported;
+    }
     if (record[zx::kMediaRecordHandle]) {
         GlobalFree(reinterpret_cast<HGLOBAL>(record[zx::kMediaRecordHandle]));
         record[zx::kMediaRecordHandle] = 0;
@@ -77,22 +86,27 @@ struct CastMemberObjectImpl {
 zx::Result ZX_CALL fillMedia(zx::CastMemberObject* self, intptr_t* record) {
     auto* object = objectOf<CastMemberObjectImpl>(self);
     HostImpl& host = *object->base.host;
-    if (const zx::Result fault = host.hooks.check(fault::kMemberFill))
+    if (const zx::Result fault = host.hooks.check(fault::kMemberFill)) {
         return fault;
-    if (!record)
+    }
+    if (!record) {
         return zx::kNotSupported;
+    }
     Member* member = host.memberById(object->memberId);
-    if (!member || member->dib().empty())
+    if (!member || member->dib().empty()) {
         return zx::kNotSupported; // a member without "Image" media
+    }
     const std::vector<uint8_t>& dib = member->dib();
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, dib.size());
-    if (!memory)
+    if (!memory) {
         return zx::kOutOfMemory;
+    }
     void* bytes = GlobalLock(memory);
     std::memcpy(bytes, dib.data(), dib.size());
     GlobalUnlock(memory);
-    if (record[zx::kMediaRecordHandle])
+    if (record[zx::kMediaRecordHandle]) {
         GlobalFree(reinterpret_cast<HGLOBAL>(record[zx::kMediaRecordHandle]));
+    }
     record[zx::kMediaRecordHandle] = reinterpret_cast<intptr_t>(memory);
     return zx::kOk;
 }

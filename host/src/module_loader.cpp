@@ -23,12 +23,15 @@ zx::Result ZX_CALL addEntry(zx::RegistryCache* self, void*, const zx::Guid*, con
                             zx::RegistryDict** out) {
     Module& module = moduleOf(self);
     HostImpl& host = *ModuleAccess::host(module);
-    if (out)
+    if (out) {
         *out = nullptr;
-    if (const zx::Result fault = host.hooks.check(fault::kAddEntry))
+    }
+    if (const zx::Result fault = host.hooks.check(fault::kAddEntry)) {
         return fault;
-    if (!out)
+    }
+    if (!out) {
         return zx::kNotSupported;
+    }
     // The dictionary object lives in the registry object's neighbour (see setup).
     *out = reinterpret_cast<zx::RegistryDict*>(reinterpret_cast<RegistryObject*>(self) + 1);
     return zx::kOk;
@@ -36,8 +39,9 @@ zx::Result ZX_CALL addEntry(zx::RegistryCache* self, void*, const zx::Guid*, con
 
 int32_t readInt(const void* value) {
     int32_t v = 0;
-    if (value)
+    if (value) {
         std::memcpy(&v, value, sizeof v);
+    }
     return v;
 }
 
@@ -50,28 +54,31 @@ zx::Result ZX_CALL put(zx::RegistryDict* self, int32_t type, const void* value, 
     call.type = type;
     call.key = key ? key : "";
     call.length = length;
-    if (type == 9 && value)
+    if (type == 9 && value) {
         call.text = length > 0
                         ? std::string(static_cast<const char*>(value), static_cast<size_t>(length))
                         : std::string(static_cast<const char*>(value));
-    else
+    } else {
         call.number = readInt(value);
+    }
     call.result = host.hooks.check(fault::kPut);
     host.hooks.records.puts.push_back(call);
-    if (call.result != zx::kOk)
+    if (call.result != zx::kOk) {
         return call.result;
+    }
     KindInfo& kind = ModuleAccess::kind(module);
     kind.entries.push_back(RegistryEntry{call.key, type, call.text, call.number, length});
-    if (call.key == "symbolString")
+    if (call.key == "symbolString") {
         kind.symbol = call.text;
-    else if (call.key == "displayNameString")
+    } else if (call.key == "displayNameString") {
         kind.displayName = call.text;
-    else if (call.key == "displayCategoryString")
+    } else if (call.key == "displayCategoryString") {
         kind.category = call.text;
-    else if (call.key == "actorType")
+    } else if (call.key == "actorType") {
         kind.actorType = call.number;
-    else if (call.key == "assetCaps")
+    } else if (call.key == "assetCaps") {
         kind.assetCaps = call.number;
+    }
     return zx::kOk;
 }
 
@@ -115,23 +122,28 @@ void HostImpl::releaseModuleObjects(Module& module) {
 Module& HostImpl::loadModule(const std::string& path) {
     std::error_code ec;
     const std::string canonical = std::filesystem::weakly_canonical(path, ec).string();
-    for (auto& m : modules)
-        if (m->path_ == path || m->path_ == canonical)
+    for (auto& m : modules) {
+        if (m->path_ == path || m->path_ == canonical) {
             return *m;
-    if (!std::filesystem::exists(path, ec))
+        }
+    }
+    if (!std::filesystem::exists(path, ec)) {
         throw Error(path + ": cannot load module: no such file");
+    }
 
     std::string why;
     void* library = platform::openLibrary(path, &why);
-    if (!library)
+    if (!library) {
         throw Error(path + ": cannot load module: " + why);
+    }
     std::unique_ptr<Module> module(new Module());
     module->host_ = this;
     module->path_ = canonical.empty() ? path : canonical;
     module->library_ = library;
     auto fail = [&](const std::string& cause) -> Error {
-        if (module->callback_)
+        if (module->callback_) {
             releaseModuleObjects(*module);
+        }
         platform::closeLibrary(library);
         return Error(path + ": " + cause);
     };
@@ -142,8 +154,9 @@ Module& HostImpl::loadModule(const std::string& path) {
     void* symbols[5];
     for (int i = 0; i < 5; ++i) {
         symbols[i] = platform::librarySymbol(library, names[i]);
-        if (!symbols[i])
+        if (!symbols[i]) {
             throw fail(std::string("not a plug-in module: missing export ") + names[i]);
+        }
     }
     e.getClassInfo = reinterpret_cast<zx::DllGetClassInfoFn>(symbols[0]);
     e.getClassForm = reinterpret_cast<zx::DllGetClassFormFn>(symbols[1]);
@@ -157,8 +170,9 @@ Module& HostImpl::loadModule(const std::string& path) {
     zx::ClassInfoEntry* table = nullptr;
     auto* allocator = module->allocator();
     const zx::Result info = e.getClassInfo(allocator, &table);
-    if (info != zx::kOk || !table)
+    if (info != zx::kOk || !table) {
         throw fail("DllGetClassInfo failed: " + hexCode(info));
+    }
     std::string tableError;
     for (size_t i = 0;; ++i) {
         if (i == kMaxClassEntries) {
@@ -166,8 +180,9 @@ Module& HostImpl::loadModule(const std::string& path) {
             break;
         }
         const zx::ClassInfoEntry& entry = table[i];
-        if (isZero(entry.clsid) && isZero(entry.iid))
+        if (isZero(entry.clsid) && isZero(entry.iid)) {
             break;
+        }
         if (zx::sameGuid(entry.iid, zx::kClassEntryId)) {
             module->classes_.push_back(ClassDescription{entry.clsid, entry.version, {}});
         } else if (!module->classes_.empty() &&
@@ -180,8 +195,9 @@ Module& HostImpl::loadModule(const std::string& path) {
         }
     }
     allocator->ops->free(allocator, table);
-    if (!tableError.empty())
+    if (!tableError.empty()) {
         throw fail(tableError);
+    }
 
     bool haveRegistrar = false, haveAsset = false, haveActor = false;
     for (const auto& c : module->classes_) {
@@ -198,12 +214,13 @@ Module& HostImpl::loadModule(const std::string& path) {
             haveActor = true;
         }
     }
-    if (!haveRegistrar || !haveAsset || !haveActor)
+    if (!haveRegistrar || !haveAsset || !haveActor) {
         throw fail(std::string("class table lacks the ") +
                    (!haveRegistrar ? "registrar"
                     : !haveAsset   ? "asset"
                                    : "sprite actor") +
                    " class");
+    }
 
     // Registration: a cache and its dictionary, side by side, owned by the host.
     RegistryObject registry[2];
@@ -214,34 +231,43 @@ Module& HostImpl::loadModule(const std::string& path) {
     void* registrar = nullptr;
     zx::Result made =
         module->createInstance(module->registrarClass_, zx::kRegistrarInterfaceId, &registrar);
-    if (made != zx::kOk || !registrar)
+    if (made != zx::kOk || !registrar) {
         throw fail("cannot create the registrar: " + hexCode(made));
+    }
     auto* r = static_cast<zx::RegistrarInterface*>(registrar);
     const zx::Result registered =
         r->ops->registerKind(r, reinterpret_cast<zx::RegistryCache*>(&registry[0]), module.get());
     r->ops->release(r);
-    if (registered != zx::kOk)
+    if (registered != zx::kOk) {
         throw fail("Register failed: " + hexCode(registered));
-    if (module->kind_.symbol.empty())
+    }
+    if (module->kind_.symbol.empty()) {
         throw fail("Register gave no symbolString");
+    }
     module->kind_.modulePath = module->path_;
-    for (auto& m : modules)
-        if (m->kind_.symbol == module->kind_.symbol)
+    for (auto& m : modules) {
+        if (m->kind_.symbol == module->kind_.symbol) {
             throw fail("kind '" + module->kind_.symbol + "' is already registered by " + m->path_);
+        }
+    }
     modules.push_back(std::move(module));
     return *modules.back();
 }
 
 bool HostImpl::unloadModule(Module& module) {
-    for (auto& m : members)
-        if (m->module() == &module)
+    for (auto& m : members) {
+        if (m->module() == &module) {
             return false;
-    if (module.liveInstances_ != 0 || module.canUnloadNow() != zx::kOk)
+        }
+    }
+    if (module.liveInstances_ != 0 || module.canUnloadNow() != zx::kOk) {
         return false;
+    }
     auto found =
         std::find_if(modules.begin(), modules.end(), [&](auto& m) { return m.get() == &module; });
-    if (found == modules.end())
+    if (found == modules.end()) {
         return false;
+    }
     void* library = module.library_;
     releaseModuleObjects(module);
     modules.erase(found);
@@ -253,13 +279,15 @@ void HostImpl::scanPlugins() {
     pluginsScanned = true;
     for (const auto& dir : pluginDirs) {
         std::error_code ec;
-        if (dir.empty() || !std::filesystem::is_directory(dir, ec))
+        if (dir.empty() || !std::filesystem::is_directory(dir, ec)) {
             continue;
+        }
         std::vector<std::string> paths;
         for (const auto& entry : std::filesystem::directory_iterator(dir, ec)) {
             const std::string name = entry.path().filename().string();
-            if (platform::isModuleFileName(name) && entry.is_regular_file(ec))
+            if (platform::isModuleFileName(name) && entry.is_regular_file(ec)) {
                 paths.push_back(entry.path().string());
+            }
         }
         std::sort(paths.begin(), paths.end());
         for (const auto& path : paths) {
@@ -267,22 +295,27 @@ void HostImpl::scanPlugins() {
                 loadModule(path);
             } catch (const Error& error) {
                 if (std::find(loadErrors.begin(), loadErrors.end(), error.what()) ==
-                    loadErrors.end())
+                    loadErrors.end()) {
                     loadErrors.push_back(error.what());
+                }
             }
         }
     }
 }
 
 Module* HostImpl::moduleByKind(const std::string& kind) {
-    for (auto& m : modules)
-        if (m->kind().symbol == kind)
+    for (auto& m : modules) {
+        if (m->kind().symbol == kind) {
             return m.get();
+        }
+    }
     // Not loaded (yet, or no longer): look through the plug-in folders again.
     scanPlugins();
-    for (auto& m : modules)
-        if (m->kind().symbol == kind)
+    for (auto& m : modules) {
+        if (m->kind().symbol == kind) {
             return m.get();
+        }
+    }
     return nullptr;
 }
 

@@ -47,32 +47,37 @@ public:
 
     const json& field(const json& object, const std::string& key, const char* name) const {
         auto found = object.find(name);
-        if (found == object.end())
+        if (found == object.end()) {
             fail(key, std::string("missing '") + name + "'");
+        }
         return *found;
     }
 
     int32_t integer(const json& object, const std::string& key, const char* name) const {
         const json& value = field(object, key, name);
-        if (!value.is_number_integer())
+        if (!value.is_number_integer()) {
             fail(key + "." + name, "not an integer");
+        }
         const auto n = value.get<int64_t>();
-        if (n < INT32_MIN || n > INT32_MAX)
+        if (n < INT32_MIN || n > INT32_MAX) {
             fail(key + "." + name, "out of range");
+        }
         return static_cast<int32_t>(n);
     }
 
     std::string text(const json& object, const std::string& key, const char* name) const {
         const json& value = field(object, key, name);
-        if (!value.is_string())
+        if (!value.is_string()) {
             fail(key + "." + name, "not a string");
+        }
         return value.get<std::string>();
     }
 
     std::vector<uint8_t> bytes(const json& object, const std::string& key, const char* name) const {
         auto decoded = base64Decode(text(object, key, name));
-        if (!decoded)
+        if (!decoded) {
             fail(key + "." + name, "not valid base64");
+        }
         return *decoded;
     }
 
@@ -82,8 +87,9 @@ private:
 
 MovieData parse(const std::string& path, Host& host) {
     std::ifstream file(path, std::ios::binary);
-    if (!file)
+    if (!file) {
         throw Error(path + ": cannot read the file");
+    }
     const std::string content((std::istreambuf_iterator<char>(file)),
                               std::istreambuf_iterator<char>());
     json root;
@@ -92,49 +98,61 @@ MovieData parse(const std::string& path, Host& host) {
     } catch (const json::parse_error& error) {
         // Line of the byte where parsing stopped.
         size_t line = 1;
-        for (size_t i = 0; i < std::min(error.byte, content.size()); ++i)
+        for (size_t i = 0; i < std::min(error.byte, content.size()); ++i) {
             line += content[i] == '\n';
+        }
         throw Error(path + ":" + std::to_string(line) + ": invalid JSON (byte " +
                     std::to_string(error.byte) + ")");
     }
     Reader r(path);
-    if (!root.is_object())
+    if (!root.is_object()) {
         r.fail("(top)", "not a JSON object");
-    if (root.contains("format") && root["format"] != kFormat)
+    }
+    if (root.contains("format") && root["format"] != kFormat) {
         r.fail("format", "not a Zentrix movie");
-    if (root.contains("version") && root["version"] != kVersion)
+    }
+    if (root.contains("version") && root["version"] != kVersion) {
         r.fail("version", "unsupported version");
+    }
 
     MovieData movie;
     if (root.contains("stage")) {
         const json& stage = root["stage"];
-        if (!stage.is_object())
+        if (!stage.is_object()) {
             r.fail("stage", "not an object");
+        }
         movie.width = r.integer(stage, "stage", "width");
         movie.height = r.integer(stage, "stage", "height");
         if (movie.width < 1 || movie.height < 1 || movie.width > kMaxDibSide ||
-            movie.height > kMaxDibSide)
+            movie.height > kMaxDibSide) {
             r.fail("stage", "size out of range");
-        if (stage.contains("color"))
+        }
+        if (stage.contains("color")) {
             movie.color = static_cast<uint32_t>(r.integer(stage, "stage", "color")) & 0xFFFFFF;
+        }
     }
 
     const json& cast = r.field(root, "(top)", "cast");
-    if (!cast.is_array())
+    if (!cast.is_array()) {
         r.fail("cast", "not a list");
+    }
     for (size_t i = 0; i < cast.size(); ++i) {
         const std::string key = "cast[" + std::to_string(i) + "]";
         const json& entry = cast[i];
-        if (!entry.is_object())
+        if (!entry.is_object()) {
             r.fail(key, "not an object");
+        }
         CastEntry c;
         c.key = key;
         c.name = r.text(entry, key, "name");
-        if (c.name.empty())
+        if (c.name.empty()) {
             r.fail(key + ".name", "empty name");
-        for (const auto& other : movie.cast)
-            if (other.name == c.name)
+        }
+        for (const auto& other : movie.cast) {
+            if (other.name == c.name) {
                 r.fail(key + ".name", "duplicate member name '" + c.name + "'");
+            }
+        }
         c.kind = r.text(entry, key, "kind");
         if (c.kind == "bitmap") {
             c.bytes = r.bytes(entry, key, "bmp");
@@ -144,46 +162,56 @@ MovieData parse(const std::string& path, Host& host) {
                 r.fail(key + ".bmp", error.what());
             }
         } else {
-            if (!host.findModule(c.kind))
+            if (!host.findModule(c.kind)) {
                 r.fail(key + ".kind", "unknown kind '" + c.kind + "'");
-            if (entry.contains("data"))
+            }
+            if (entry.contains("data")) {
                 c.bytes = r.bytes(entry, key, "data");
+            }
         }
         movie.cast.push_back(std::move(c));
     }
 
     if (root.contains("score")) {
         const json& score = root["score"];
-        if (!score.is_array())
+        if (!score.is_array()) {
             r.fail("score", "not a list");
+        }
         for (size_t i = 0; i < score.size(); ++i) {
             const std::string key = "score[" + std::to_string(i) + "]";
             const json& entry = score[i];
-            if (!entry.is_object())
+            if (!entry.is_object()) {
                 r.fail(key, "not an object");
+            }
             ScoreEntry s;
             s.key = key;
             s.member = r.text(entry, key, "member");
             bool known = false;
-            for (const auto& c : movie.cast)
+            for (const auto& c : movie.cast) {
                 known = known || c.name == s.member;
-            if (!known)
+            }
+            if (!known) {
                 r.fail(key + ".member", "no member named '" + s.member + "'");
+            }
             const json& rect = r.field(entry, key, "rect");
-            if (!rect.is_object())
+            if (!rect.is_object()) {
                 r.fail(key + ".rect", "not an object");
+            }
             const std::string rectKey = key + ".rect";
             s.rect = Rect{r.integer(rect, rectKey, "left"), r.integer(rect, rectKey, "top"),
                           r.integer(rect, rectKey, "right"), r.integer(rect, rectKey, "bottom")};
-            if (entry.contains("ink"))
+            if (entry.contains("ink")) {
                 s.ink = r.integer(entry, key, "ink");
+            }
             if (entry.contains("params")) {
                 const json& params = entry["params"];
-                if (!params.is_array() || params.size() > 4)
+                if (!params.is_array() || params.size() > 4) {
                     r.fail(key + ".params", "not a list of up to 4 integers");
+                }
                 for (size_t p = 0; p < params.size(); ++p) {
-                    if (!params[p].is_number_integer())
+                    if (!params[p].is_number_integer()) {
                         r.fail(key + ".params[" + std::to_string(p) + "]", "not an integer");
+                    }
                     s.params[p] = static_cast<int32_t>(params[p].get<int64_t>());
                 }
             }
@@ -210,9 +238,10 @@ void Host::saveMovie(const std::string& path) {
         } else {
             int32_t code = 0;
             const std::vector<uint8_t> block = member->save(&code);
-            if (code != 0)
+            if (code != 0) {
                 throw Error(path + ": cannot save member '" + member->name() +
                             "': SaveProps failed: " + hexCode(code));
+            }
             entry["data"] = base64Encode(block);
         }
         cast.push_back(entry);
@@ -233,8 +262,9 @@ void Host::saveMovie(const std::string& path) {
     const std::string temporary = path + ".tmp";
     {
         std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        if (!file)
+        if (!file) {
             throw Error(path + ": cannot write the file");
+        }
         file << root.dump(2) << '\n';
         if (!file.flush()) {
             std::remove(temporary.c_str());
@@ -260,18 +290,20 @@ std::vector<std::string> Host::loadMovie(const std::string& path) {
                 continue;
             }
             Member& member = newMember(c.kind, c.name);
-            if (c.bytes.empty())
+            if (c.bytes.empty()) {
                 continue; // a member saved without a block keeps its defaults
+            }
             const int32_t expected = member.savedSize();
             const int32_t loaded = member.load(c.bytes);
-            if (expected >= 0 && static_cast<int32_t>(c.bytes.size()) != expected)
+            if (expected >= 0 && static_cast<int32_t>(c.bytes.size()) != expected) {
                 warnings.push_back(path + ": " + c.key + ".data: member '" + c.name +
                                    "' has a saved block of " + std::to_string(c.bytes.size()) +
                                    " bytes where its kind saves " + std::to_string(expected) +
                                    "; it keeps its defaults");
-            else if (loaded != 0)
+            } else if (loaded != 0) {
                 warnings.push_back(path + ": " + c.key + ".data: LoadProps of member '" + c.name +
                                    "' failed: " + hexCode(loaded));
+            }
         } catch (const Error& error) {
             clearMovie();
             throw Error(path + ": " + c.key + ": " + error.what());
@@ -285,8 +317,9 @@ std::vector<std::string> Host::loadMovie(const std::string& path) {
             throw Error(path + ": " + s.key + ": " + error.what());
         }
     }
-    for (const auto& w : warnings)
+    for (const auto& w : warnings) {
         platform::logEvent(Message{"warning", w, "", 0});
+    }
     return warnings;
 }
 

@@ -8,8 +8,9 @@ namespace zxhost {
 std::string formatOutput(const char* format, int32_t a, int32_t b) {
     constexpr size_t kLimit = 1024;
     std::string out;
-    if (!format)
+    if (!format) {
         return out;
+    }
     const int32_t args[2] = {a, b};
     int next = 0;
     for (const char* p = format; *p && out.size() < kLimit; ++p) {
@@ -20,12 +21,15 @@ std::string formatOutput(const char* format, int32_t a, int32_t b) {
         // Flags, width and an 'l' or 'h' prefix, then the conversion.
         const char* start = p++;
         std::string pattern = "%";
-        while (*p && std::string("-+ #0").find(*p) != std::string::npos)
+        while (*p && std::string("-+ #0").find(*p) != std::string::npos) {
             pattern += *p++;
-        while (*p >= '0' && *p <= '9')
+        }
+        while (*p >= '0' && *p <= '9') {
             pattern += *p++;
-        while (*p == 'l' || *p == 'h')
+        }
+        while (*p == 'l' || *p == 'h') {
             ++p;
+        }
         const char conversion = *p;
         if (conversion == '%') {
             out += '%';
@@ -35,21 +39,24 @@ std::string formatOutput(const char* format, int32_t a, int32_t b) {
             next >= 2) {
             // Not one we format: copy it as it stands.
             out.append(start, static_cast<size_t>((conversion ? p + 1 : p) - start));
-            if (!conversion)
+            if (!conversion) {
                 break;
+            }
             continue;
         }
         pattern += conversion;
         char buffer[64];
         const int32_t value = args[next++];
-        if (conversion == 'u' || conversion == 'x' || conversion == 'X')
+        if (conversion == 'u' || conversion == 'x' || conversion == 'X') {
             std::snprintf(buffer, sizeof buffer, pattern.c_str(), static_cast<unsigned>(value));
-        else
+        } else {
             std::snprintf(buffer, sizeof buffer, pattern.c_str(), value);
+        }
         out += buffer;
     }
-    if (out.size() > kLimit)
+    if (out.size() > kLimit) {
         out.resize(kLimit);
+    }
     return out;
 }
 

@@ -18,8 +18,9 @@ const Rgb kStaticHigh[10] = {{255, 251, 240}, {160, 160, 164}, {128, 128, 128}, 
                              {0, 255, 255},   {255, 255, 255}};
 
 Rgb entry(int index) {
-    if (index < 10)
+    if (index < 10) {
         return kStaticLow[index];
+    }
     if (index < 226) {
         const int i = index - 10;
         return Rgb{static_cast<uint8_t>(i / 36 * 51), static_cast<uint8_t>(i / 6 % 6 * 51),
@@ -35,8 +36,9 @@ Rgb entry(int index) {
 } // namespace
 
 uint32_t paletteColor(int index) {
-    if (index < 0 || index > 255)
+    if (index < 0 || index > 255) {
         return 0;
+    }
     const Rgb c = entry(index);
     return static_cast<uint32_t>(c.b) << 16 | static_cast<uint32_t>(c.g) << 8 | c.r;
 }

@@ -17,8 +17,9 @@ const std::array<uint32_t, 256>& crcTable() {
         std::array<uint32_t, 256> t{};
         for (uint32_t n = 0; n < 256; ++n) {
             uint32_t c = n;
-            for (int k = 0; k < 8; ++k)
+            for (int k = 0; k < 8; ++k) {
                 c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+            }
             t[n] = c;
         }
         return t;
@@ -68,8 +69,9 @@ std::vector<uint8_t> storedZlib(const std::vector<uint8_t>& raw) {
 uint32_t crc32(const uint8_t* data, size_t size, uint32_t crc) {
     const auto& table = crcTable();
     uint32_t c = ~crc;
-    for (size_t i = 0; i < size; ++i)
+    for (size_t i = 0; i < size; ++i) {
         c = table[(c ^ data[i]) & 0xFF] ^ (c >> 8);
+    }
     return ~c;
 }
 
@@ -93,14 +95,16 @@ uint32_t adler32(const uint8_t* data, size_t size) {
 }
 
 std::vector<uint8_t> encodePng(const uint32_t* pixels, int32_t width, int32_t height) {
-    if (!pixels || width <= 0 || height <= 0)
+    if (!pixels || width <= 0 || height <= 0) {
         return {};
+    }
     const size_t rowBytes = 1 + 3 * static_cast<size_t>(width);
     // One IDAT chunk carries the whole stream; its length field is 31 bits.
     const size_t rawBytes = rowBytes * static_cast<size_t>(height);
     if (rawBytes / rowBytes != static_cast<size_t>(height) ||
-        rawBytes > (std::numeric_limits<int32_t>::max() / 2))
+        rawBytes > (std::numeric_limits<int32_t>::max() / 2)) {
         return {};
+    }
 
     std::vector<uint8_t> raw;
     raw.reserve(rawBytes);

@@ -18,10 +18,12 @@ zx::Result ZX_CALL spriteHostRedraw(zx::SpriteHost* self) {
 zx::Result spriteHostQuery(HostObject* self, const zx::Guid* iid, void** out) {
     auto* object = reinterpret_cast<SpriteHostObject*>(self);
     HostImpl& host = *self->host;
-    if (!zx::sameGuid(*iid, zx::kSpriteServicesId))
+    if (!zx::sameGuid(*iid, zx::kSpriteServicesId)) {
         return zx::kNoSuchInterface;
-    if (const zx::Result fault = host.hooks.check(fault::kQuerySpriteServices))
+    }
+    if (const zx::Result fault = host.hooks.check(fault::kQuerySpriteServices)) {
         return fault;
+    }
     handOut(&object->services->base);
     *out = object->services;
     return zx::kOk;
@@ -29,10 +31,12 @@ zx::Result spriteHostQuery(HostObject* self, const zx::Guid* iid, void** out) {
 
 zx::Result ZX_CALL spriteReference(zx::SpriteServices* self, zx::HostValue* out) {
     auto* object = objectOf<SpriteServicesObject>(self);
-    if (const zx::Result fault = object->base.host->hooks.check(fault::kSpriteReference))
+    if (const zx::Result fault = object->base.host->hooks.check(fault::kSpriteReference)) {
         return fault;
-    if (!out)
+    }
+    if (!out) {
         return zx::kNotSupported;
+    }
     *out = zx::HostValue{kSprite, object->spriteId};
     return zx::kOk;
 }
@@ -46,14 +50,16 @@ zx::Result ZX_CALL callHandler(zx::SpriteServices* self, zx::Symbol handler, int
     HostImpl& host = *object->base.host;
     constexpr int32_t kMaxArgs = 64;
     std::vector<Value> args;
-    for (int32_t i = 0; argv && i < std::min(argc, kMaxArgs); ++i)
+    for (int32_t i = 0; argv && i < std::min(argc, kMaxArgs); ++i) {
         args.push_back(host.owner.fromHostValue(argv[i]));
+    }
     const std::string name = host.symbols.name(handler);
     host.hooks.records.handlerCalls.push_back(HandlerCall{name, argc, args, object->spriteId});
     const std::optional<Value> value =
         host.callHandler(name, host.spriteById(object->spriteId), args);
-    if (value && !value->isVoid() && result)
+    if (value && !value->isVoid() && result) {
         *result = host.owner.toHostValue(*value);
+    }
     return zx::kOk;
 }
 

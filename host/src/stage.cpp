@@ -45,20 +45,26 @@ void Stage::createSurface() {
     dc_ = CreateCompatibleDC(nullptr);
     bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     bits_ = static_cast<uint32_t*>(bits);
-    if (dc_ && bitmap_)
+    if (dc_ && bitmap_) {
         oldBitmap_ = SelectObject(dc_, bitmap_);
-    if (bits_)
-        for (int64_t i = 0, n = static_cast<int64_t>(width_) * height_; i < n; ++i)
+    }
+    if (bits_) {
+        for (int64_t i = 0, n = static_cast<int64_t>(width_) * height_; i < n; ++i) {
             bits_[i] = toBgr(color_);
+        }
+    }
 }
 
 void Stage::destroySurface() {
-    if (dc_ && oldBitmap_)
+    if (dc_ && oldBitmap_) {
         SelectObject(dc_, oldBitmap_);
-    if (bitmap_)
+    }
+    if (bitmap_) {
         DeleteObject(bitmap_);
-    if (dc_)
+    }
+    if (dc_) {
         DeleteDC(dc_);
+    }
     dc_ = nullptr;
     bitmap_ = nullptr;
     oldBitmap_ = nullptr;
@@ -70,25 +76,30 @@ void Stage::setSize(int32_t width, int32_t height) {
     height_ = std::clamp(height, 1, kMaxDibSide);
     destroySurface();
     createSurface();
-    if (window_)
+    if (window_) {
         SetWindowPos(window_, nullptr, 0, 0, width_, height_, SWP_NOMOVE | SWP_NOZORDER);
+    }
 }
 
 void Stage::setCursor(int32_t x, int32_t y) {
     POINT point{x, y};
-    if (window_)
+    if (window_) {
         ClientToScreen(window_, &point);
+    }
     SetCursorPos(point.x, point.y);
 }
 
 int32_t Stage::idle() {
     int32_t requests = 0;
     std::vector<int32_t> ids;
-    for (auto& sprite : host_->sprites)
+    for (auto& sprite : host_->sprites) {
         ids.push_back(sprite->id());
-    for (int32_t id : ids)
-        if (Sprite* sprite = host_->spriteById(id))
+    }
+    for (int32_t id : ids) {
+        if (Sprite* sprite = host_->spriteById(id)) {
             requests += sprite->idle();
+        }
+    }
     return requests;
 }
 
@@ -100,15 +111,17 @@ void drawBitmapSprite(uint32_t* bits, int32_t width, int32_t height, const Sprit
                                    sprite.member().dib().data() +
                                        dibLayout(sprite.member().dib().data())->pixelOffset());
     const Rect& r = sprite.rect();
-    if (!picture || r.width() <= 0 || r.height() <= 0)
+    if (!picture || r.width() <= 0 || r.height() <= 0) {
         return;
-    for (int32_t y = std::max(0, r.top); y < std::min(height, r.bottom); ++y)
+    }
+    for (int32_t y = std::max(0, r.top); y < std::min(height, r.bottom); ++y) {
         for (int32_t x = std::max(0, r.left); x < std::min(width, r.right); ++x) {
             const int64_t sx = static_cast<int64_t>(x - r.left) * picture->width / r.width();
             const int64_t sy = static_cast<int64_t>(y - r.top) * picture->height / r.height();
             bits[static_cast<int64_t>(y) * width + x] =
                 picture->at(static_cast<int32_t>(sx), static_cast<int32_t>(sy));
         }
+    }
 }
 
 } // namespace
@@ -116,18 +129,22 @@ void drawBitmapSprite(uint32_t* bits, int32_t width, int32_t height, const Sprit
 void Stage::render() {
     idle();
     GdiFlush();
-    if (!bits_)
+    if (!bits_) {
         return;
+    }
     const uint32_t fill = toBgr(color_);
-    for (int64_t i = 0, n = static_cast<int64_t>(width_) * height_; i < n; ++i)
+    for (int64_t i = 0, n = static_cast<int64_t>(width_) * height_; i < n; ++i) {
         bits_[i] = fill;
+    }
     std::vector<int32_t> ids;
-    for (auto& sprite : host_->sprites)
+    for (auto& sprite : host_->sprites) {
         ids.push_back(sprite->id());
+    }
     for (int32_t id : ids) {
         Sprite* sprite = host_->spriteById(id);
-        if (!sprite)
+        if (!sprite) {
             continue;
+        }
         if (sprite->actor()) {
             sprite->draw(dc_, 1);
             GdiFlush();
@@ -140,24 +157,28 @@ void Stage::render() {
     const platform::Caret caret = platform::caret();
     if (caret.visible && caret.owner == window_) {
         const int32_t w = std::max(caret.width, 1), h = std::max(caret.height, 1);
-        for (int32_t y = std::max(0, caret.y); y < std::min(height_, caret.y + h); ++y)
-            for (int32_t x = std::max(0, caret.x); x < std::min(width_, caret.x + w); ++x)
+        for (int32_t y = std::max(0, caret.y); y < std::min(height_, caret.y + h); ++y) {
+            for (int32_t x = std::max(0, caret.x); x < std::min(width_, caret.x + w); ++x) {
                 bits_[static_cast<int64_t>(y) * width_ + x] ^= 0xFFFFFF;
+            }
+        }
     }
     host_->rethrowPending();
 }
 
 uint32_t Stage::pixel(int32_t x, int32_t y) const {
-    if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_)
+    if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_) {
         return 0;
+    }
     GdiFlush();
     return toBgr(bits_[static_cast<int64_t>(y) * width_ + x] & 0xFFFFFF);
 }
 
 void Stage::savePng(const std::string& path) const {
     GdiFlush();
-    if (!bits_)
+    if (!bits_) {
         throw Error(path + ": the stage has no surface");
+    }
     writePng(path, bits_, width_, height_);
 }
 

@@ -13,11 +13,13 @@ HostImpl& hostOf(void* self) {
 
 zx::Result ZX_CALL currentMovie(zx::StageServices* self, zx::Movie** out) {
     HostImpl& host = hostOf(self);
-    if (!out)
+    if (!out) {
         return zx::kNotSupported;
+    }
     *out = nullptr;
-    if (const zx::Result fault = host.hooks.check(fault::kCurrentMovie))
+    if (const zx::Result fault = host.hooks.check(fault::kCurrentMovie)) {
         return fault;
+    }
     handOut(&host.services.movie);
     *out = reinterpret_cast<zx::Movie*>(&host.services.movie);
     return zx::kOk;
@@ -28,13 +30,16 @@ zx::Result ZX_CALL currentMovie(zx::StageServices* self, zx::Movie** out) {
 zx::Result ZX_CALL memberObject(zx::Movie* self, const zx::HostValue* memberRef,
                                 zx::CastMemberObject** out) {
     HostImpl& host = hostOf(self);
-    if (!out)
+    if (!out) {
         return zx::kNotSupported;
+    }
     *out = nullptr;
-    if (const zx::Result fault = host.hooks.check(fault::kMovieMemberObject))
+    if (const zx::Result fault = host.hooks.check(fault::kMovieMemberObject)) {
         return fault;
-    if (!memberRef || memberRef->type != kMember || !host.memberById(memberRef->payload))
+    }
+    if (!memberRef || memberRef->type != kMember || !host.memberById(memberRef->payload)) {
         return zx::kNotSupported;
+    }
     zx::CastMemberObject* object = newCastMemberObject(&host, memberRef->payload);
     ++host.hooks.liveReferences[object::kCastMemberObject];
     *out = object;
@@ -43,22 +48,26 @@ zx::Result ZX_CALL memberObject(zx::Movie* self, const zx::HostValue* memberRef,
 
 zx::Result ZX_CALL stageSurface(zx::Movie* self, zx::StageSurface** out) {
     HostImpl& host = hostOf(self);
-    if (!out)
+    if (!out) {
         return zx::kNotSupported;
+    }
     *out = nullptr;
-    if (const zx::Result fault = host.hooks.check(fault::kMovieStageSurface))
+    if (const zx::Result fault = host.hooks.check(fault::kMovieStageSurface)) {
         return fault;
+    }
     handOut(&host.services.stageSurface);
     *out = reinterpret_cast<zx::StageSurface*>(&host.services.stageSurface);
     return zx::kOk;
 }
 
 zx::Result ZX_CALL surfaceNativeInfo(zx::StageSurface* self, intptr_t* words) {
-    if (!words)
+    if (!words) {
         return zx::kNotSupported;
+    }
     HostImpl& host = hostOf(self);
-    for (int i = 0; i < zx::kNativeInfoWords; ++i)
+    for (int i = 0; i < zx::kNativeInfoWords; ++i) {
         words[i] = 0;
+    }
     words[zx::kNativeKind] = 1;
     words[zx::kNativeHandle] =
         reinterpret_cast<intptr_t>(host.stage ? host.stage->window() : nullptr);

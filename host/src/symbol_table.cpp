@@ -4,8 +4,9 @@ namespace zxhost {
 
 int32_t SymbolTable::intern(const std::string& name) {
     auto found = ids_.find(name);
-    if (found != ids_.end())
+    if (found != ids_.end()) {
         return found->second;
+    }
     const auto id = static_cast<int32_t>(names_.size());
     names_.push_back(name);
     ids_.emplace(name, id);

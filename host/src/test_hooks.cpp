@@ -19,8 +19,9 @@ void TestHooks::clearFaults() {
 int32_t TestHooks::check(const std::string& place) {
     const int32_t call = ++calls_[place];
     auto found = faults_.find(place);
-    if (found == faults_.end())
+    if (found == faults_.end()) {
         return 0;
+    }
     const FaultRule& rule = found->second;
     const bool fails = rule.nth == 0 || call == rule.nth || (rule.repeat && call > rule.nth);
     return fails ? rule.code : 0;
@@ -33,8 +34,9 @@ int32_t TestHooks::calls(const std::string& place) const {
 
 int32_t TestHooks::liveReferenceTotal() const {
     int32_t total = 0;
-    for (const auto& [name, count] : liveReferences)
+    for (const auto& [name, count] : liveReferences) {
         total += count;
+    }
     return total;
 }
 

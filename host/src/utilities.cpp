@@ -23,26 +23,30 @@ zx::Result ZX_CALL messageOutput(zx::HostUtilities* self, const char* format, in
                                  int32_t b) {
     HostImpl& host = hostOf(self);
     std::string text = formatOutput(format, a, b);
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) {
         text.pop_back();
+    }
     host.hooks.records.outputs.push_back(text);
     platform::logEvent(Message{"output", text, "", 0});
     return zx::kOk;
 }
 
 zx::Result ZX_CALL stringToSymbol(zx::HostUtilities* self, const char* name, zx::Symbol* out) {
-    if (!name || !out)
+    if (!name || !out) {
         return kWrongKind;
+    }
     *out = hostOf(self).symbols.intern(name);
     return zx::kOk;
 }
 
 zx::Result ZX_CALL releaseValue(zx::HostUtilities* self, zx::HostValue* value) {
-    if (!value)
+    if (!value) {
         return kWrongKind;
+    }
     HostImpl& host = hostOf(self);
-    if (isStoredType(value->type) && !host.values.release(*value))
+    if (isStoredType(value->type) && !host.values.release(*value)) {
         return kWrongKind; // stale or foreign handle: nothing to free
+    }
     *value = zx::HostValue{kVoid, 0};
     return zx::kOk;
 }
@@ -51,8 +55,9 @@ zx::Result ZX_CALL releaseValue(zx::HostUtilities* self, zx::HostValue* value) {
 // outside the int32 range are not converted.
 zx::Result ZX_CALL valueToInteger(zx::HostUtilities* self, const zx::HostValue* value,
                                   int32_t* out) {
-    if (!value || !out)
+    if (!value || !out) {
         return kWrongKind;
+    }
     const Value v = hostOf(self).values.read(*value);
     if (const auto* i = v.get<int32_t>()) {
         *out = *i;
@@ -60,8 +65,9 @@ zx::Result ZX_CALL valueToInteger(zx::HostUtilities* self, const zx::HostValue* 
     }
     if (const auto* d = v.get<double>()) {
         const double t = std::trunc(*d);
-        if (!(t >= -2147483648.0 && t <= 2147483647.0))
+        if (!(t >= -2147483648.0 && t <= 2147483647.0)) {
             return kWrongKind;
+        }
         *out = static_cast<int32_t>(t);
         return zx::kOk;
     }
@@ -69,8 +75,9 @@ zx::Result ZX_CALL valueToInteger(zx::HostUtilities* self, const zx::HostValue* 
 }
 
 zx::Result ZX_CALL valueToFloat(zx::HostUtilities* self, const zx::HostValue* value, double* out) {
-    if (!value || !out)
+    if (!value || !out) {
         return kWrongKind;
+    }
     const Value v = hostOf(self).values.read(*value);
     if (const auto* d = v.get<double>()) {
         *out = *d;
@@ -91,8 +98,9 @@ bool valueText(HostImpl& host, const zx::HostValue& value, std::string& text) {
         return true;
     }
     if (value.type == kSymbol) {
-        if (!host.symbols.known(value.payload))
+        if (!host.symbols.known(value.payload)) {
             return false;
+        }
         text = host.symbols.name(value.payload);
         return true;
     }
@@ -118,11 +126,13 @@ bool valueText(HostImpl& host, const zx::HostValue& value, std::string& text) {
 // capacity + 1 bytes.
 zx::Result ZX_CALL valueToString(zx::HostUtilities* self, const zx::HostValue* value, char* buffer,
                                  int32_t capacity) {
-    if (!value || !buffer || capacity < 0)
+    if (!value || !buffer || capacity < 0) {
         return kWrongKind;
+    }
     std::string text;
-    if (!valueText(hostOf(self), *value, text))
+    if (!valueText(hostOf(self), *value, text)) {
         return kWrongKind;
+    }
     const size_t n = std::min(text.size(), static_cast<size_t>(capacity));
     std::memcpy(buffer, text.data(), n);
     buffer[n] = '\0';
@@ -130,34 +140,39 @@ zx::Result ZX_CALL valueToString(zx::HostUtilities* self, const zx::HostValue* v
 }
 
 zx::Result ZX_CALL stringToValue(zx::HostUtilities* self, const char* text, zx::HostValue* out) {
-    if (!out)
+    if (!out) {
         return kWrongKind;
+    }
     *out = hostOf(self).values.make(Value(std::string(text ? text : "")));
     return zx::kOk;
 }
 
 zx::Result ZX_CALL valueToRect(zx::HostUtilities* self, const zx::HostValue* value,
                                zx::HostRect* out) {
-    if (!value || !out)
+    if (!value || !out) {
         return kWrongKind;
+    }
     const Value v = hostOf(self).values.read(*value);
     const auto* r = v.get<Rect>();
-    if (!r)
+    if (!r) {
         return kWrongKind;
+    }
     *out = zx::HostRect{r->top, r->left, r->bottom, r->right};
     return zx::kOk;
 }
 
 zx::Result ZX_CALL integerToValue(zx::HostUtilities*, int32_t number, zx::HostValue* out) {
-    if (!out)
+    if (!out) {
         return kWrongKind;
+    }
     *out = zx::HostValue{kInteger, number};
     return zx::kOk;
 }
 
 zx::Result ZX_CALL floatToValue(zx::HostUtilities* self, double number, zx::HostValue* out) {
-    if (!out)
+    if (!out) {
         return kWrongKind;
+    }
     *out = hostOf(self).values.make(Value(number));
     return zx::kOk;
 }
@@ -166,21 +181,25 @@ zx::Result ZX_CALL floatToValue(zx::HostUtilities* self, double number, zx::Host
 zx::Result ZX_CALL pictureFromDIB(zx::HostUtilities* self, const zx::PictureDIBRecord* dib,
                                   zx::HostValue* out) {
     HostImpl& host = hostOf(self);
-    if (const zx::Result fault = host.hooks.check(fault::kPictureFromDIB))
+    if (const zx::Result fault = host.hooks.check(fault::kPictureFromDIB)) {
         return fault;
-    if (!dib || !out || !dib->header || !dib->pixels)
+    }
+    if (!dib || !out || !dib->header || !dib->pixels) {
         return kWrongKind;
+    }
     auto picture = decodeDib(dib->header, dib->pixels);
-    if (!picture)
+    if (!picture) {
         return kWrongKind;
+    }
     *out = host.values.makePicture(std::move(*picture));
     return zx::kOk;
 }
 
 zx::Result ZX_CALL paletteIndex(zx::HostUtilities* self, const zx::RgbTriple* colour,
                                 uint8_t* index) {
-    if (!colour || !index)
+    if (!colour || !index) {
         return kWrongKind;
+    }
     *index = nearestPaletteIndex(colour->red, colour->green, colour->blue);
     hostOf(self).hooks.records.paletteCalls.push_back(
         PaletteCall{colour->red, colour->green, colour->blue, *index});
@@ -192,8 +211,9 @@ zx::Result ZX_CALL paletteIndex(zx::HostUtilities* self, const zx::RgbTriple* co
 zx::Result ZX_CALL runDialog(zx::HostUtilities* self, HINSTANCE instance, int32_t dialogId,
                              zx::DialogProc proc, void* parameter) {
     HostImpl& host = hostOf(self);
-    if (const zx::Result fault = host.hooks.check(fault::kRunDialog))
+    if (const zx::Result fault = host.hooks.check(fault::kRunDialog)) {
         return fault;
+    }
     ++host.hooks.records.dialogsRun;
     HWND owner = host.stage ? host.stage->window() : nullptr;
     const INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(dialogId), owner, proc,

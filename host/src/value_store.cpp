@@ -7,31 +7,38 @@ bool isStoredType(int32_t type) {
 }
 
 zx::HostValue ValueStore::make(const Value& value, int32_t symbolId) {
-    if (const auto* i = value.get<int32_t>())
+    if (const auto* i = value.get<int32_t>()) {
         return {kInteger, *i};
-    if (value.is<SymbolName>())
+    }
+    if (value.is<SymbolName>()) {
         return {kSymbol, symbolId};
-    if (const auto* m = value.get<MemberRef>())
+    }
+    if (const auto* m = value.get<MemberRef>()) {
         return {kMember, m->id};
-    if (const auto* s = value.get<SpriteRef>())
+    }
+    if (const auto* s = value.get<SpriteRef>()) {
         return {kSprite, s->id};
+    }
     if (const auto* p = value.get<PictureRef>()) {
         // A picture value given back: a new handle onto a copy of the same picture.
-        if (const Picture* picture = pictureByHandle(p->handle))
+        if (const Picture* picture = pictureByHandle(p->handle)) {
             return makePicture(*picture);
+        }
         return {kVoid, 0};
     }
     int32_t type = kVoid;
-    if (value.is<double>())
+    if (value.is<double>()) {
         type = kFloat;
-    else if (value.is<std::string>())
+    } else if (value.is<std::string>()) {
         type = kString;
-    else if (value.is<List>())
+    } else if (value.is<List>()) {
         type = kList;
-    else if (value.is<Rect>())
+    } else if (value.is<Rect>()) {
         type = kRect;
-    if (type == kVoid)
+    }
+    if (type == kVoid) {
         return {kVoid, 0};
+    }
     const int32_t handle = next_++;
     entries_.emplace(handle, Entry{value, std::nullopt});
     return {type, handle};
@@ -45,11 +52,13 @@ zx::HostValue ValueStore::makePicture(Picture picture) {
 }
 
 const ValueStore::Entry* ValueStore::find(const zx::HostValue& value) const {
-    if (!isStoredType(value.type))
+    if (!isStoredType(value.type)) {
         return nullptr;
+    }
     auto found = entries_.find(value.payload);
-    if (found == entries_.end())
+    if (found == entries_.end()) {
         return nullptr;
+    }
     // The handle must hold a value of the type the record claims.
     const Value& v = found->second.value;
     const bool matches = (value.type == kFloat && v.is<double>()) ||
@@ -78,8 +87,9 @@ Value ValueStore::read(const zx::HostValue& value) const {
 }
 
 const Picture* ValueStore::picture(const zx::HostValue& value) const {
-    if (value.type != kPicture)
+    if (value.type != kPicture) {
         return nullptr;
+    }
     const Entry* entry = find(value);
     return entry ? &*entry->picture : nullptr;
 }
@@ -89,8 +99,9 @@ const Picture* ValueStore::pictureByHandle(int32_t handle) const {
 }
 
 bool ValueStore::release(const zx::HostValue& value) {
-    if (!find(value))
+    if (!find(value)) {
         return false;
+    }
     entries_.erase(value.payload);
     return true;
 }

@@ -25,8 +25,9 @@ std::string describe(const Value& value) {
         std::string operator()(const SymbolName& v) const { return "#" + v.name; }
         std::string operator()(const List& v) const {
             std::string text = "[";
-            for (size_t i = 0; i < v.size(); ++i)
+            for (size_t i = 0; i < v.size(); ++i) {
                 text += (i ? ", " : "") + describe(v[i]);
+            }
             return text + "]";
         }
         std::string operator()(const Rect& r) const {

@@ -53,8 +53,9 @@ protected:
     }
     static int lines(const std::string& text) {
         int n = 0;
-        for (char c : text)
+        for (char c : text) {
             n += c == '\n';
+        }
         return n;
     }
     bool isPng(const std::string& name) const {
@@ -69,8 +70,9 @@ protected:
 TEST_F(ProgramTest, HelpListsTheCommands) {
     const Outcome o = zentrix("--help");
     EXPECT_EQ(o.status, 0);
-    for (const char* word : {"run FILE.lua", "render MOVIE.json", "kinds", "ZENTRIX_PLUGIN_PATH"})
+    for (const char* word : {"run FILE.lua", "render MOVIE.json", "kinds", "ZENTRIX_PLUGIN_PATH"}) {
         EXPECT_NE(o.out.find(word), std::string::npos) << word;
+    }
 }
 
 TEST_F(ProgramTest, BadCommandLinesExitWithStatusTwo) {

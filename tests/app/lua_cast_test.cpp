@@ -130,8 +130,9 @@ namespace {
 void writeBmp(const std::filesystem::path& path) {
     std::string bmp(70, '\0');
     auto put32 = [&](size_t at, uint32_t v) {
-        for (int i = 0; i < 4; ++i)
+        for (int i = 0; i < 4; ++i) {
             bmp[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+        }
     };
     bmp[0] = 'B';
     bmp[1] = 'M';
@@ -143,8 +144,9 @@ void writeBmp(const std::filesystem::path& path) {
     bmp[26] = 1;
     bmp[28] = 24;
     put32(34, 16);
-    for (size_t i = 54; i < 70; ++i)
+    for (size_t i = 54; i < 70; ++i) {
         bmp[i] = static_cast<char>(0x80);
+    }
     std::ofstream(path, std::ios::binary) << bmp;
 }
 

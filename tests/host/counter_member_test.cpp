@@ -136,9 +136,11 @@ TEST_F(CounterMember, ThumbnailDrawsOnlyForDrawingContextKinds) {
     EXPECT_EQ(host.stage().pixel(16, 16), 0x123456u);
     EXPECT_EQ(member->drawThumbnail(host.stage().dc(), zxhost::Rect{0, 0, 32, 32}, 1), 0);
     int changed = 0;
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x)
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
             changed += host.stage().pixel(x, y) != 0x123456u;
+        }
+    }
     EXPECT_GT(changed, 100);
     EXPECT_EQ(host.stage().pixel(40, 40), 0x123456u);
     host.stage().savePng(zxtest::scratchPath("thumbnail.png"));

@@ -29,8 +29,9 @@ std::vector<uint32_t> roundTrip(const std::vector<uint32_t>& pixels, int width, 
     const std::string path = zxtest::scratchPath(name);
     FILE* file = std::fopen(path.c_str(), "wb");
     EXPECT_NE(file, nullptr);
-    if (!file)
+    if (!file) {
         return {};
+    }
     std::fwrite(bytes.data(), 1, bytes.size(), file);
     std::fclose(file);
     std::vector<uint32_t> read;

@@ -17,8 +17,9 @@ struct SpriteServicesTest : ::testing::Test {
                   0);
     }
     void TearDown() override {
-        if (services)
+        if (services) {
             services->ops->release(services);
+        }
     }
     zxhost::Host host{{zxtest::pluginDir()}};
     zxhost::Member* member = nullptr;
@@ -107,8 +108,9 @@ TEST(ListServices, CountAndItemsOfAListOfRects) {
     zx::ListServices* lists = nullptr;
     ASSERT_EQ(host.queryService(zx::kListServicesId, reinterpret_cast<void**>(&lists)), 0);
     zxhost::List items;
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
         items.push_back(zxhost::Value(zxhost::Rect{i, 0, i + 10, 5}));
+    }
     zx::HostValue list = host.toHostValue(zxhost::Value(items));
     int32_t n = 0;
     ASSERT_EQ(lists->ops->count(lists, &list, &n), 0);

@@ -45,9 +45,11 @@ TEST_F(StageWithCounter, RenderFillsTheStageAndDrawsTheSpriteInsideItsRectangle)
     EXPECT_EQ(host.stage().pixel(199, 99), 0x00FF00u);
     // The counter paints its white integer block over the sprite's rectangle.
     int changed = 0;
-    for (int y = 30; y < 46; ++y)
-        for (int x = 20; x < 60; ++x)
+    for (int y = 30; y < 46; ++y) {
+        for (int x = 20; x < 60; ++x) {
             changed += host.stage().pixel(x, y) != 0x00FF00u;
+        }
+    }
     EXPECT_GT(changed, 40 * 16 / 2);
     EXPECT_EQ(host.stage().pixel(19, 38), 0x00FF00u);
     EXPECT_EQ(host.stage().pixel(60, 38), 0x00FF00u);

@@ -69,8 +69,9 @@ TEST_F(Values, FailedConversionsLeaveTheOutputUntouched) {
     EXPECT_EQ(n, 1234);
     EXPECT_EQ(d, 5.5);
     EXPECT_EQ(r.left, 2);
-    for (auto* v : {&text, &nan, &huge})
+    for (auto* v : {&text, &nan, &huge}) {
         u->ops->releaseValue(u, v);
+    }
 }
 
 TEST_F(Values, Int32ExtremesAndSpecialFloatsRoundTrip) {

@@ -34,11 +34,13 @@ protected:
         std::string command = std::string(ZX_BINARY_DIR) + "/bin/rcembed " + args + " 2>&1";
         ToolRun r{-1, ""};
         FILE* pipe = popen(command.c_str(), "r");
-        if (pipe == nullptr)
+        if (pipe == nullptr) {
             return r;
+        }
         char buffer[256];
-        while (std::fgets(buffer, sizeof buffer, pipe) != nullptr)
+        while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
             r.output += buffer;
+        }
         int status = pclose(pipe);
         r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
         return r;

@@ -79,16 +79,18 @@ TEST(KernelResources, UnregisteredModuleLeavesStaleHandles) {
 // The 0x00RRGGBB pixels of a bitmap loaded from the sample module.
 std::vector<uint32_t> loadPixels(int id, int& width, int& height) {
     HBITMAP bitmap = LoadBitmapA(zxModuleHandle(), MAKEINTRESOURCEA(id));
-    if (bitmap == nullptr)
+    if (bitmap == nullptr) {
         return {};
+    }
     BITMAP info{};
     GetObjectA(bitmap, sizeof info, &info);
     width = info.bmWidth;
     height = info.bmHeight < 0 ? -info.bmHeight : info.bmHeight;
     std::vector<uint32_t> pixels;
     auto* bits = static_cast<const uint32_t*>(info.bmBits);
-    for (int i = 0; bits != nullptr && i < width * height; ++i)
+    for (int i = 0; bits != nullptr && i < width * height; ++i) {
         pixels.push_back(bits[i] & 0xFFFFFF);
+    }
     DeleteObject(bitmap);
     return pixels;
 }

@@ -60,8 +60,9 @@ TEST(FontEngine, AdvancesAgreeWithGlyphsForEveryByte) {
         const auto& glyph = face->glyph(byte);
         EXPECT_EQ(face->advance(byte), glyph.advance) << code;
         EXPECT_EQ(glyph.coverage.size(), static_cast<size_t>(glyph.width * glyph.height));
-        for (uint8_t value : glyph.coverage)
+        for (uint8_t value : glyph.coverage) {
             ASSERT_TRUE(value == 0 || value == 255) << code;
+        }
     }
     EXPECT_GT(face->advance('0'), 0);
     EXPECT_EQ(face->advance('0'), face->advance('9')); // tabular digits, as in Arial

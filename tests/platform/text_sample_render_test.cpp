@@ -50,15 +50,17 @@ TEST(TextSamples, InkStaysInsideTheAdvanceBoxOfEachLine) {
         const int length = static_cast<int>(line.text.size());
         GetTextExtentPointA(dc, line.text.c_str(), length, &extent);
         std::vector<uint32_t> before;
-        for (int y = 0; y < kHeight; ++y)
+        for (int y = 0; y < kHeight; ++y) {
             before.insert(before.end(), pixels.row(y), pixels.row(y) + kWidth);
+        }
         TextOutA(dc, 4, top, line.text.c_str(), length);
 
         int inked = 0;
         for (int y = 0; y < kHeight; ++y) {
             for (int x = 0; x < kWidth; ++x) {
-                if (pixels.row(y)[x] == before[static_cast<size_t>(y) * kWidth + x])
+                if (pixels.row(y)[x] == before[static_cast<size_t>(y) * kWidth + x]) {
                     continue;
+                }
                 const bool inBox = x >= 4 && x < 4 + extent.cx && y >= top && y < top + tm.tmHeight;
                 EXPECT_TRUE(inBox) << line.text << " at " << x << "," << y;
                 ++inked;

@@ -110,8 +110,9 @@ TEST(UserDialog, ProcedureThatDoesNotEndTheDialogEndsWithTheButton) {
     EXPECT_EQ(dialog.run(), IDOK);
     DialogRun ended;
     ended.proc = [](HWND d, UINT m, WPARAM, LPARAM) -> INT_PTR {
-        if (m == WM_INITDIALOG)
+        if (m == WM_INITDIALOG) {
             EndDialog(d, 42);
+        }
         return 0;
     };
     ended.driver = [](HWND) -> int {

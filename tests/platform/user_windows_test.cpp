@@ -42,8 +42,9 @@ struct Received {
 LRESULT recordingHandler(HWND w, UINT m, WPARAM wp, LPARAM lp, void* context) {
     auto* r = static_cast<Received*>(context);
     r->messages.push_back(m);
-    if (m == WM_CLOSE && !r->deferClose)
+    if (m == WM_CLOSE && !r->deferClose) {
         return 0;
+    }
     return DefWindowProcA(w, m, wp, lp);
 }
 

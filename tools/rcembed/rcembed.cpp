@@ -49,8 +49,9 @@ struct Token {
 };
 
 std::string upper(std::string s) {
-    for (char& c : s)
+    for (char& c : s) {
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
     return s;
 }
 
@@ -90,19 +91,20 @@ public:
                 continue;
             }
             lineStart = false;
-            if (skipping())
+            if (skipping()) {
                 skipToLineEnd();
-            else if (c == '"' || ((c == 'L' || c == 'l') && peek(1) == '"'))
+            } else if (c == '"' || ((c == 'L' || c == 'l') && peek(1) == '"')) {
                 tokens.push_back(string());
-            else if (isWordChar(c))
+            } else if (isWordChar(c)) {
                 tokens.push_back(word());
-            else {
+            } else {
                 tokens.push_back(Token{Token::Punct, std::string(1, c), line_});
                 ++pos_;
             }
         }
-        if (!conditions_.empty())
+        if (!conditions_.empty()) {
             fail(line_, "#if without #endif");
+        }
         return tokens;
     }
 
@@ -112,20 +114,23 @@ private:
     char peek(size_t ahead) const { return pos_ + ahead < src_.size() ? src_[pos_ + ahead] : '\0'; }
 
     void skipToLineEnd() {
-        while (pos_ < src_.size() && src_[pos_] != '\n')
+        while (pos_ < src_.size() && src_[pos_] != '\n') {
             ++pos_;
+        }
     }
 
     void skipBlockComment() {
         int start = line_;
         pos_ += 2;
         while (pos_ < src_.size() && !(src_[pos_] == '*' && peek(1) == '/')) {
-            if (src_[pos_] == '\n')
+            if (src_[pos_] == '\n') {
                 ++line_;
+            }
             ++pos_;
         }
-        if (pos_ >= src_.size())
+        if (pos_ >= src_.size()) {
             fail(start, "unterminated comment");
+        }
         pos_ += 2;
     }
 
@@ -157,25 +162,28 @@ private:
         std::getline(in, rest);
         rest.erase(0, rest.find_first_not_of(" \t"));
         rest.erase(rest.find_last_not_of(" \t\r") + 1);
-        if (name == "ifdef")
+        if (name == "ifdef") {
             conditions_.push_back(defines_.count(arg) != 0);
-        else if (name == "ifndef")
+        } else if (name == "ifndef") {
             conditions_.push_back(defines_.count(arg) == 0);
-        else if (name == "if")
+        } else if (name == "if") {
             conditions_.push_back(condition(arg));
-        else if (name == "else" || name == "elif") {
-            if (conditions_.empty())
+        } else if (name == "else" || name == "elif") {
+            if (conditions_.empty()) {
                 fail(line, "#" + name + " without #if");
+            }
             conditions_.back() = !conditions_.back() && (name == "else" || condition(arg));
         } else if (name == "endif") {
-            if (conditions_.empty())
+            if (conditions_.empty()) {
                 fail(line, "#endif without #if");
+            }
             conditions_.pop_back();
         } else if (skipping()) {
             return;
         } else if (name == "define") {
-            if (arg.empty())
+            if (arg.empty()) {
                 fail(line, "#define without a name");
+            }
             defines_[arg] = rest;
         } else if (name == "undef") {
             defines_.erase(arg);
@@ -187,8 +195,9 @@ private:
     // "#if NAME" or "#if 1": a number or a defined name with a non-zero value.
     bool condition(const std::string& arg) const {
         std::string value = arg;
-        if (auto d = defines_.find(arg); d != defines_.end())
+        if (auto d = defines_.find(arg); d != defines_.end()) {
             value = d->second;
+        }
         char* end = nullptr;
         long n = std::strtol(value.c_str(), &end, 0);
         return end != value.c_str() && n != 0;
@@ -196,21 +205,24 @@ private:
 
     Token word() {
         size_t start = pos_;
-        while (pos_ < src_.size() && isWordChar(src_[pos_]))
+        while (pos_ < src_.size() && isWordChar(src_[pos_])) {
             ++pos_;
+        }
         return Token{Token::Word, src_.substr(start, pos_ - start), line_};
     }
 
     // "..." with "" for a quote and the C escapes \n \t \r \\ \".
     Token string() {
         int line = line_;
-        if (src_[pos_] != '"')
+        if (src_[pos_] != '"') {
             ++pos_;
+        }
         ++pos_;
         std::string text;
         for (;;) {
-            if (pos_ >= src_.size() || src_[pos_] == '\n')
+            if (pos_ >= src_.size() || src_[pos_] == '\n') {
                 fail(line, "unterminated string");
+            }
             char c = src_[pos_++];
             if (c == '"') {
                 if (peek(0) == '"') {
@@ -295,11 +307,13 @@ public:
         tokens_ = &g;
         pos_ = 0;
         line_ = line;
-        if (g.empty())
+        if (g.empty()) {
             fail(line, "missing value");
+        }
         long v = orExpr();
-        if (pos_ != g.size())
+        if (pos_ != g.size()) {
             fail(line, "unexpected '" + g[pos_].text + "' in an expression");
+        }
         return v;
     }
 
@@ -343,16 +357,19 @@ private:
         if (at("(")) {
             ++pos_;
             long v = orExpr();
-            if (!at(")"))
+            if (!at(")")) {
                 fail(line_, "missing ')'");
+            }
             ++pos_;
             return v;
         }
-        if (pos_ >= tokens_->size())
+        if (pos_ >= tokens_->size()) {
             fail(line_, "missing value");
+        }
         const Token& t = (*tokens_)[pos_++];
-        if (t.kind != Token::Word)
+        if (t.kind != Token::Word) {
             fail(t.line, "expected a number, found '" + t.text + "'");
+        }
         return name(t, 0);
     }
 
@@ -361,22 +378,26 @@ private:
             char* end = nullptr;
             long v = std::strtol(t.text.c_str(), &end, 0);
             std::string suffix = upper(end);
-            if (suffix != "" && suffix != "L" && suffix != "U" && suffix != "UL")
+            if (suffix != "" && suffix != "L" && suffix != "U" && suffix != "UL") {
                 fail(t.line, "bad number '" + t.text + "'");
+            }
             return v;
         }
         if (auto d = defines_.find(t.text); d != defines_.end() && depth < 16) {
             Lexer lexer(d->second);
             std::vector<Token> body = lexer.run();
-            for (Token& b : body)
+            for (Token& b : body) {
                 b.line = t.line;
+            }
             Evaluator inner(defines_, unknownIsZero_);
             return inner.evaluate(body, t.line);
         }
-        if (auto k = knownNames().find(t.text); k != knownNames().end())
+        if (auto k = knownNames().find(t.text); k != knownNames().end()) {
             return k->second;
-        if (unknownIsZero_)
+        }
+        if (unknownIsZero_) {
             return 0;
+        }
         fail(t.line, "unknown identifier '" + t.text + "'");
     }
 
@@ -398,14 +419,15 @@ struct Resource {
 std::string escape(const std::string& text) {
     std::string out;
     for (char c : text) {
-        if (c == '\\')
+        if (c == '\\') {
             out += "\\\\";
-        else if (c == '\t')
+        } else if (c == '\t') {
             out += "\\t";
-        else if (c == '\n')
+        } else if (c == '\n') {
             out += "\\n";
-        else if (c != '\r')
+        } else if (c != '\r') {
             out += c;
+        }
     }
     return out;
 }
@@ -424,21 +446,24 @@ public:
                 statement();
                 continue;
             }
-            if (first.kind == Token::Word && (key == "STRINGTABLE" || key == "VERSIONINFO"))
+            if (first.kind == Token::Word && (key == "STRINGTABLE" || key == "VERSIONINFO")) {
                 fail(first.line, "unsupported resource " + first.text);
+            }
             int id = resourceIdAt(first);
             ++pos_;
-            if (pos_ >= t_.size())
+            if (pos_ >= t_.size()) {
                 fail(first.line, "resource type missing after '" + first.text + "'");
+            }
             const Token& type = t_[pos_++];
             std::string typeKey = upper(type.text);
             skipMemoryFlags();
-            if (typeKey == "BITMAP")
+            if (typeKey == "BITMAP") {
                 bitmap(id, type);
-            else if (typeKey == "DIALOG" || typeKey == "DIALOGEX")
+            } else if (typeKey == "DIALOG" || typeKey == "DIALOGEX") {
                 dialog(id, type);
-            else
+            } else {
                 fail(type.line, "unsupported resource type '" + type.text + "'");
+            }
         }
     }
 
@@ -448,12 +473,14 @@ public:
 
 private:
     int resourceIdAt(const Token& t) {
-        if (t.kind != Token::Word)
+        if (t.kind != Token::Word) {
             fail(t.line, "expected a resource id, found '" + t.text + "'");
+        }
         Evaluator e(defines_, false);
         long id = e.evaluate(Group{t}, t.line);
-        if (id < 0 || id > 0xFFFF)
+        if (id < 0 || id > 0xFFFF) {
             fail(t.line, "resource id out of range");
+        }
         return static_cast<int>(id);
     }
 
@@ -462,8 +489,9 @@ private:
                                       "IMPURE",      "PRELOAD",  "LOADONCALL"};
         while (pos_ < t_.size() && t_[pos_].kind == Token::Word &&
                std::find(std::begin(flags), std::end(flags), upper(t_[pos_].text)) !=
-                   std::end(flags))
+                   std::end(flags)) {
             ++pos_;
+        }
     }
 
     bool isBlockToken(const Token& t) const {
@@ -483,19 +511,22 @@ private:
                           (prev.kind == Token::Punct && (prev.text == "," || prev.text == "|")) ||
                           (next.kind == Token::Punct && (next.text == "," || next.text == "|")) ||
                           upper(prev.text) == "NOT";
-            if (!joined)
+            if (!joined) {
                 break;
+            }
             ++pos_;
         }
         std::vector<Group> groups(1);
         for (size_t i = start + 1; i < pos_; ++i) {
-            if (t_[i].kind == Token::Punct && t_[i].text == ",")
+            if (t_[i].kind == Token::Punct && t_[i].text == ",") {
                 groups.emplace_back();
-            else
+            } else {
                 groups.back().push_back(t_[i]);
+            }
         }
-        if (groups.size() == 1 && groups[0].empty())
+        if (groups.size() == 1 && groups[0].empty()) {
             groups.clear();
+        }
         return groups;
     }
 
@@ -505,34 +536,40 @@ private:
     }
 
     static std::optional<std::string> text(const Group& g) {
-        if (g.size() == 1 && g[0].kind == Token::String)
+        if (g.size() == 1 && g[0].kind == Token::String) {
             return g[0].text;
+        }
         return std::nullopt;
     }
 
     std::string requireText(const Group& g, int line, const char* what) {
         auto s = text(g);
-        if (!s)
+        if (!s) {
             fail(line, std::string("expected a quoted ") + what);
+        }
         return *s;
     }
 
     void bitmap(int id, const Token& type) {
-        if (pos_ >= t_.size() || t_[pos_].kind != Token::String)
+        if (pos_ >= t_.size() || t_[pos_].kind != Token::String) {
             fail(type.line, "BITMAP needs a quoted file name");
+        }
         const Token& file = t_[pos_++];
         fs::path path = folder_ / file.text;
         bitmaps_.push_back(path);
-        if (!readBitmaps)
+        if (!readBitmaps) {
             return;
+        }
         std::ifstream in(path, std::ios::binary);
-        if (!in)
+        if (!in) {
             fail(file.line, "cannot read bitmap '" + path.string() + "'");
+        }
         std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)),
                                          std::istreambuf_iterator<char>());
         // BITMAPFILEHEADER (14 bytes, "BM") then at least a 40-byte BITMAPINFOHEADER.
-        if (bytes.size() < 14 + 40 || bytes[0] != 'B' || bytes[1] != 'M')
+        if (bytes.size() < 14 + 40 || bytes[0] != 'B' || bytes[1] != 'M') {
             fail(file.line, "'" + path.string() + "' is not a BMP file");
+        }
         bytes.erase(bytes.begin(), bytes.begin() + 14);
         resources_.push_back(Resource{2, id, std::move(bytes)});
     }
@@ -540,12 +577,14 @@ private:
     void dialog(int id, const Token& type) {
         pos_--; // the statement reader starts at the keyword
         std::vector<Group> head = statement();
-        if (head.size() < 4)
+        if (head.size() < 4) {
             fail(type.line, type.text + " needs x, y, width and height");
+        }
         std::ostringstream out;
         out << "DIALOG";
-        for (int i = 0; i < 4; ++i)
+        for (int i = 0; i < 4; ++i) {
             out << '\t' << number(head[i], type.line);
+        }
         out << '\n';
         // Options up to the body.
         while (pos_ < t_.size() && !isBlockToken(t_[pos_])) {
@@ -553,12 +592,14 @@ private:
             std::string k = upper(key.text);
             std::vector<Group> args = statement();
             if (k == "CAPTION") {
-                if (args.empty())
+                if (args.empty()) {
                     fail(key.line, "CAPTION needs a quoted text");
+                }
                 out << "CAPTION\t" << escape(requireText(args[0], key.line, "caption")) << '\n';
             } else if (k == "FONT") {
-                if (args.size() < 2)
+                if (args.size() < 2) {
                     fail(key.line, "FONT needs a size and a face name");
+                }
                 out << "FONT\t" << number(args[0], key.line) << '\t'
                     << escape(requireText(args[1], key.line, "face name")) << '\n';
             } else if (k != "STYLE" && k != "EXSTYLE" && k != "MENU" && k != "CLASS" &&
@@ -566,19 +607,22 @@ private:
                 fail(key.line, "unknown dialog option '" + key.text + "'");
             }
         }
-        if (pos_ >= t_.size() || !(t_[pos_].text == "{" || upper(t_[pos_].text) == "BEGIN"))
+        if (pos_ >= t_.size() || !(t_[pos_].text == "{" || upper(t_[pos_].text) == "BEGIN")) {
             fail(type.line, "dialog without BEGIN");
+        }
         ++pos_;
         for (;;) {
-            if (pos_ >= t_.size())
+            if (pos_ >= t_.size()) {
                 fail(type.line, "dialog without END");
+            }
             const Token& key = t_[pos_];
             if (key.text == "}" || upper(key.text) == "END") {
                 ++pos_;
                 break;
             }
-            if (key.kind != Token::Word)
+            if (key.kind != Token::Word) {
                 fail(key.line, "expected a control statement, found '" + key.text + "'");
+            }
             std::vector<Group> args = statement();
             out << control(key, args);
         }
@@ -596,29 +640,34 @@ private:
         if (k == "EDITTEXT") {
             kind = "EDIT";
         } else {
-            if (k == "LTEXT" || k == "RTEXT" || k == "CTEXT" || k == "GROUPBOX")
+            if (k == "LTEXT" || k == "RTEXT" || k == "CTEXT" || k == "GROUPBOX") {
                 kind = "STATIC";
-            else if (k == "PUSHBUTTON" || k == "DEFPUSHBUTTON")
+            } else if (k == "PUSHBUTTON" || k == "DEFPUSHBUTTON") {
                 kind = "BUTTON";
-            else if (k == "CHECKBOX" || k == "AUTOCHECKBOX" || k == "STATE3" || k == "AUTO3STATE")
+            } else if (k == "CHECKBOX" || k == "AUTOCHECKBOX" || k == "STATE3" ||
+                       k == "AUTO3STATE") {
                 kind = "CHECKBOX";
-            else if (k == "RADIOBUTTON" || k == "AUTORADIOBUTTON")
+            } else if (k == "RADIOBUTTON" || k == "AUTORADIOBUTTON") {
                 kind = "RADIO";
-            else if (k == "CONTROL")
+            } else if (k == "CONTROL") {
                 kind = "CONTROL";
-            else
+            } else {
                 fail(line, "unsupported control statement '" + key.text + "'");
-            if (args.empty())
+            }
+            if (args.empty()) {
                 fail(line, key.text + " needs a text");
+            }
             // CONTROL may name an icon by number instead of a text.
             label = text(args[0]).value_or("");
-            if (kind != "CONTROL" && !text(args[0]))
+            if (kind != "CONTROL" && !text(args[0])) {
                 fail(line, key.text + " needs a quoted text");
+            }
             at = 1;
         }
         size_t needed = at + (kind == "CONTROL" ? 7 : 5);
-        if (args.size() < needed)
+        if (args.size() < needed) {
             fail(line, key.text + " has too few arguments");
+        }
         long id = number(args[at], line);
         size_t geometry = at + 1;
         if (kind == "CONTROL") {
@@ -627,26 +676,31 @@ private:
         }
         std::ostringstream out;
         out << "CONTROL\t" << id << '\t' << kind;
-        for (size_t i = geometry; i < geometry + 4; ++i)
+        for (size_t i = geometry; i < geometry + 4; ++i) {
             out << '\t' << number(args[i], line);
+        }
         out << '\t' << escape(label) << '\n';
         return out.str();
     }
 
     std::string controlClass(const Group& g, long style, int line) {
         std::string cls;
-        if (auto s = text(g))
+        if (auto s = text(g)) {
             cls = upper(*s);
-        else if (g.size() == 1 && g[0].kind == Token::Word)
+        } else if (g.size() == 1 && g[0].kind == Token::Word) {
             cls = upper(g[0].text);
-        else
+        } else {
             fail(line, "CONTROL needs a class name");
-        if (cls == "EDIT")
+        }
+        if (cls == "EDIT") {
             return "EDIT";
-        if (cls == "STATIC")
+        }
+        if (cls == "STATIC") {
             return "STATIC";
-        if (cls != "BUTTON")
+        }
+        if (cls != "BUTTON") {
             fail(line, "unsupported control class '" + cls + "'");
+        }
         switch (style & 0xF) {
         case 2:
         case 3:
@@ -677,8 +731,9 @@ private:
 std::string quoted(const std::string& s) {
     std::string out = "\"";
     for (char c : s) {
-        if (c == '"' || c == '\\')
+        if (c == '"' || c == '\\') {
             out += '\\';
+        }
         out += c;
     }
     return out + "\"";
@@ -696,18 +751,21 @@ std::string generate(const std::vector<Resource>& resources, const std::string& 
         out << "// " << (r.type == 2 ? "bitmap " : "dialog ") << r.id << "\n";
         out << "alignas(8) const unsigned char resource" << i << "[" << r.bytes.size() << "] = {";
         for (size_t b = 0; b < r.bytes.size(); ++b) {
-            if (b % 16 == 0)
+            if (b % 16 == 0) {
                 out << "\n   ";
+            }
             out << ' ' << static_cast<int>(r.bytes[b]) << ',';
         }
         out << "\n};\n\n";
     }
     out << "const zxw32::ResourceEntry entries[] = {\n";
-    for (size_t i = 0; i < resources.size(); ++i)
+    for (size_t i = 0; i < resources.size(); ++i) {
         out << "    {" << resources[i].type << ", " << resources[i].id << ", resource" << i
             << ", sizeof resource" << i << "},\n";
-    if (resources.empty())
+    }
+    if (resources.empty()) {
         out << "    {0, 0, nullptr, 0},\n";
+    }
     out << "};\n\n";
     out << "struct Registration {\n"
            "    HMODULE handle;\n"
@@ -763,8 +821,9 @@ int main(int argc, char** argv) {
         depfile = args[1];
         args.erase(args.begin(), args.begin() + 2);
     }
-    if ((depsOnly && args.size() != 1) || (!depsOnly && args.size() != 3))
+    if ((depsOnly && args.size() != 1) || (!depsOnly && args.size() != 3)) {
         return usage();
+    }
     const std::string& input = args[0];
     std::string source = readFile(input);
     try {
@@ -774,8 +833,9 @@ int main(int argc, char** argv) {
         parser.readBitmaps = !depsOnly;
         parser.run();
         if (depsOnly) {
-            for (const fs::path& p : parser.bitmapFiles())
+            for (const fs::path& p : parser.bitmapFiles()) {
                 std::printf("%s\n", p.string().c_str());
+            }
             return 0;
         }
         std::string code = generate(parser.resources(), input, args[2]);
@@ -788,8 +848,9 @@ int main(int argc, char** argv) {
         if (!depfile.empty()) {
             std::ofstream d(depfile);
             d << args[1] << ":";
-            for (const fs::path& p : parser.bitmapFiles())
+            for (const fs::path& p : parser.bitmapFiles()) {
                 d << " " << p.string();
+            }
             d << "\n";
         }
     } catch (const Failure& f) {

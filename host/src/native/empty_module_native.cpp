@@ -9,8 +9,9 @@ HINSTANCE newEmptyModule() {
 }
 
 void releaseEmptyModule(HINSTANCE module) {
-    if (module)
+    if (module) {
         zxw32::unregisterModule(module);
+    }
 }
 
 } // namespace zxhost::platform

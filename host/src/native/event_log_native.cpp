@@ -13,9 +13,10 @@ void logEvent(Message message) {
 
 std::vector<Message> takeEvents() {
     std::vector<Message> result;
-    for (auto& e : zxw32::takeEvents())
+    for (auto& e : zxw32::takeEvents()) {
         result.push_back(
             Message{std::move(e.kind), std::move(e.text), std::move(e.caption), e.flags});
+    }
     return result;
 }
 

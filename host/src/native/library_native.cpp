@@ -19,8 +19,9 @@ void* librarySymbol(void* library, const char* name) {
 }
 
 void closeLibrary(void* library) {
-    if (library)
+    if (library) {
         dlclose(library);
+    }
 }
 
 bool isModuleFileName(const std::string& name) {

@@ -12,8 +12,9 @@ namespace zxhost {
 
 void writePng(const std::string& path, const uint32_t* pixels, int32_t width, int32_t height) {
     FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
+    if (!file) {
         throw Error(path + ": cannot write the file");
+    }
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!png || !info) {

@@ -10,8 +10,9 @@ HWND createStageWindow(const RECT& screen) {
 }
 
 void destroyStageWindow(HWND window) {
-    if (window)
+    if (window) {
         DestroyWindow(window);
+    }
 }
 
 Caret caret() {

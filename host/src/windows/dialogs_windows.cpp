@@ -16,10 +16,12 @@ DriverSlot& slot() {
 ControlKind kindOf(HWND control) {
     char className[32] = "";
     GetClassNameA(control, className, sizeof className);
-    if (lstrcmpiA(className, "Edit") == 0)
+    if (lstrcmpiA(className, "Edit") == 0) {
         return ControlKind::Edit;
-    if (lstrcmpiA(className, "Button") != 0)
+    }
+    if (lstrcmpiA(className, "Button") != 0) {
         return ControlKind::Static;
+    }
     switch (GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK) {
     case BS_CHECKBOX:
     case BS_AUTOCHECKBOX:
@@ -48,8 +50,9 @@ DriverSlot currentDialogDriver() {
 
 std::vector<DialogControl> dialogControls(HWND dialog) {
     std::vector<DialogControl> result;
-    if (!dialog || !IsWindow(dialog))
+    if (!dialog || !IsWindow(dialog)) {
         return result;
+    }
     // A dialog's children lie in template order from the top of the z-order down.
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         DialogControl control;

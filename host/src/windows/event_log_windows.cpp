@@ -22,8 +22,9 @@ std::deque<Message>& events() {
 
 void logEvent(Message message) {
     auto& log = events();
-    if (log.size() == kMaxEvents)
+    if (log.size() == kMaxEvents) {
         log.pop_front();
+    }
     log.push_back(std::move(message));
 }
 

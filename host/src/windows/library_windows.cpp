@@ -13,8 +13,9 @@ std::string systemMessage(DWORD code) {
                                    nullptr, code, 0, text, sizeof text, nullptr);
     std::string message(text, n);
     while (!message.empty() && (message.back() == '\n' || message.back() == '\r' ||
-                                message.back() == ' ' || message.back() == '.'))
+                                message.back() == ' ' || message.back() == '.')) {
         message.pop_back();
+    }
     char number[32];
     std::snprintf(number, sizeof number, "error %lu", static_cast<unsigned long>(code));
     return message.empty() ? number : message + " (" + number + ")";
@@ -28,27 +29,32 @@ void* openLibrary(const std::string& path, std::string* why) {
     HMODULE library = LoadLibraryA(path.c_str());
     const DWORD error = GetLastError();
     SetErrorMode(previous);
-    if (!library && why)
+    if (!library && why) {
         *why = systemMessage(error);
+    }
     return reinterpret_cast<void*>(library);
 }
 
 void* librarySymbol(void* library, const char* name) {
-    if (!library)
+    if (!library) {
         return nullptr;
+    }
     return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(library), name));
 }
 
 void closeLibrary(void* library) {
-    if (library)
+    if (library) {
         FreeLibrary(static_cast<HMODULE>(library));
+    }
 }
 
 bool isModuleFileName(const std::string& name) {
     auto lower = name;
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z')
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z') {
             c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
     return lower.size() > 6 && lower.ends_with("32.dll") && !lower.starts_with("lib");
 }
 

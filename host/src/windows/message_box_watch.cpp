@@ -59,8 +59,9 @@ bool isButton(const Child& c) {
 }
 
 std::string windowText(HWND window) {
-    if (!window)
+    if (!window) {
         return {};
+    }
     const int length = GetWindowTextLengthA(window);
     std::vector<char> text(static_cast<size_t>(std::max(length, 0)) + 1, '\0');
     GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
@@ -71,10 +72,12 @@ std::string windowText(HWND window) {
 bool isMessageBox(const std::vector<Child>& children) {
     bool text = false;
     for (const Child& c : children) {
-        if (lstrcmpiA(c.className.c_str(), "Edit") == 0)
+        if (lstrcmpiA(c.className.c_str(), "Edit") == 0) {
             return false;
-        if (isButton(c) && (c.id < IDOK || c.id > kLastStandardButton))
+        }
+        if (isButton(c) && (c.id < IDOK || c.id > kLastStandardButton)) {
             return false;
+        }
         text = text || (c.id == kMessageTextId && lstrcmpiA(c.className.c_str(), "Static") == 0);
     }
     return text;
@@ -91,8 +94,9 @@ long messageBoxFlags(HWND box, const std::vector<Child>& children) {
     long icon = 0;
     for (const Child& c : children) {
         if (isButton(c) && (c.style & WS_VISIBLE)) {
-            if ((c.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
+            if ((c.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) {
                 defaultIndex = static_cast<int>(buttons.size());
+            }
             buttons.push_back(c.id);
         }
         if (lstrcmpiA(c.className.c_str(), "Static") == 0 && (c.style & SS_TYPEMASK) == SS_ICON) {
@@ -103,28 +107,32 @@ long messageBoxFlags(HWND box, const std::vector<Child>& children) {
                 {32515, MB_ICONEXCLAMATION},
                 {32516, MB_ICONASTERISK},
             };
-            for (const auto& [resource, flag] : icons)
-                if (shown && shown == LoadIconA(nullptr, MAKEINTRESOURCEA(resource)))
+            for (const auto& [resource, flag] : icons) {
+                if (shown && shown == LoadIconA(nullptr, MAKEINTRESOURCEA(resource))) {
                     icon = flag;
+                }
+            }
         }
     }
     auto has = [&](int id) {
         return std::find(buttons.begin(), buttons.end(), id) != buttons.end();
     };
     long type = MB_OK;
-    if (has(IDABORT))
+    if (has(IDABORT)) {
         type = MB_ABORTRETRYIGNORE;
-    else if (has(IDYES))
+    } else if (has(IDYES)) {
         type = has(IDCANCEL) ? MB_YESNOCANCEL : MB_YESNO;
-    else if (has(IDTRYAGAIN) || has(IDCONTINUE))
+    } else if (has(IDTRYAGAIN) || has(IDCONTINUE)) {
         type = MB_CANCELTRYCONTINUE;
-    else if (has(IDRETRY))
+    } else if (has(IDRETRY)) {
         type = MB_RETRYCANCEL;
-    else if (has(IDCANCEL))
+    } else if (has(IDCANCEL)) {
         type = MB_OKCANCEL;
+    }
     long flags = type | icon | static_cast<long>(std::min(defaultIndex, 3)) * MB_DEFBUTTON2;
-    if (GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST)
+    if (GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST) {
         flags |= MB_SYSTEMMODAL;
+    }
     return flags;
 }
 
@@ -171,14 +179,18 @@ void CALLBACK onTimer(HWND, UINT, UINT_PTR, DWORD) {
     // Pressed on an earlier tick: the posted WM_COMMAND has been handled by now.
     auto toEnd = std::move(w.toEnd);
     w.toEnd.clear();
-    for (const auto& [dialog, button] : toEnd)
-        if (IsWindow(dialog))
+    for (const auto& [dialog, button] : toEnd) {
+        if (IsWindow(dialog)) {
             EndDialog(dialog, button);
+        }
+    }
     auto toAnswer = std::move(w.toAnswer);
     w.toAnswer.clear();
-    for (HWND dialog : toAnswer)
-        if (IsWindow(dialog))
+    for (HWND dialog : toAnswer) {
+        if (IsWindow(dialog)) {
             answer(dialog);
+        }
+    }
     if (w.toEnd.empty() && w.toAnswer.empty() && w.timer) {
         KillTimer(nullptr, w.timer);
         w.timer = 0;
@@ -198,8 +210,9 @@ LRESULT CALLBACK onCbt(int code, WPARAM wParam, LPARAM lParam) {
         std::find(w.answered.begin(), w.answered.end(), window) == w.answered.end()) {
         w.answered.push_back(window);
         w.toAnswer.push_back(window);
-        if (!w.timer)
+        if (!w.timer) {
             w.timer = SetTimer(nullptr, 0, 0, &onTimer);
+        }
     } else if (code == HCBT_DESTROYWND) {
         std::erase(w.answered, window);
     }
@@ -211,8 +224,9 @@ LRESULT CALLBACK onCbt(int code, WPARAM wParam, LPARAM lParam) {
 // One hook for however many hosts live on the thread, so each box is recorded once.
 SystemWatch::SystemWatch() {
     WatchState& w = watch();
-    if (w.watchers++ == 0)
+    if (w.watchers++ == 0) {
         w.hook = SetWindowsHookExA(WH_CBT, &onCbt, nullptr, GetCurrentThreadId());
+    }
 }
 
 SystemWatch::~SystemWatch() {

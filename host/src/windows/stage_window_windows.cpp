@@ -22,23 +22,26 @@ bool registerStageClass() {
 } // namespace
 
 HWND createStageWindow(const RECT& screen) {
-    if (!registerStageClass())
+    if (!registerStageClass()) {
         return nullptr;
+    }
     return CreateWindowExA(0, kStageClass, "Zentrix Stage", WS_POPUP, screen.left, screen.top,
                            screen.right - screen.left, screen.bottom - screen.top, nullptr, nullptr,
                            GetModuleHandleA(nullptr), nullptr);
 }
 
 void destroyStageWindow(HWND window) {
-    if (window)
+    if (window) {
         DestroyWindow(window);
+    }
 }
 
 Caret caret() {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    if (!GetGUIThreadInfo(GetCurrentThreadId(), &info) || !info.hwndCaret)
+    if (!GetGUIThreadInfo(GetCurrentThreadId(), &info) || !info.hwndCaret) {
         return {};
+    }
     Caret state;
     state.owner = info.hwndCaret;
     state.width = info.rcCaret.right - info.rcCaret.left;

@@ -17,12 +17,14 @@ public:
     explicit Output(char* buffer) : buffer_(buffer) {}
     bool full() const { return length_ >= maxOutput - 1; }
     void put(char c) {
-        if (!full())
+        if (!full()) {
             buffer_[length_++] = c;
+        }
     }
     void repeat(char c, int n) {
-        for (int i = 0; i < n; ++i)
+        for (int i = 0; i < n; ++i) {
             put(c);
+        }
     }
     int finish() {
         buffer_[length_] = '\0';
@@ -47,11 +49,13 @@ struct Conversion {
 template <typename Body>
 void field(Output& out, const Conversion& s, int length, Body body) {
     int pad = s.width > length ? s.width - length : 0;
-    if (!s.left)
+    if (!s.left) {
         out.repeat(' ', pad);
+    }
     body();
-    if (s.left)
+    if (s.left) {
         out.repeat(' ', pad);
+    }
 }
 
 void number(Output& out, const Conversion& s, char type, unsigned int bits) {
@@ -67,41 +71,50 @@ void number(Output& out, const Conversion& s, char type, unsigned int bits) {
     } while (magnitude != 0);
     int precisionZeros = s.precision > n ? s.precision - n : 0;
     const char* prefix = negative ? "-" : "";
-    if (s.alternate && base == 16)
+    if (s.alternate && base == 16) {
         prefix = type == 'X' ? "0X" : "0x";
+    }
     int prefixLength = static_cast<int>(std::strlen(prefix));
     int length = prefixLength + precisionZeros + n;
     int zeroPad = (s.zero && !s.left && s.width > length) ? s.width - length : 0;
     field(out, s, length + zeroPad, [&] {
-        for (const char* p = prefix; *p; ++p)
+        for (const char* p = prefix; *p; ++p) {
             out.put(*p);
+        }
         out.repeat('0', zeroPad + precisionZeros);
-        while (n > 0)
+        while (n > 0) {
             out.put(digits[--n]);
+        }
     });
 }
 
 void text(Output& out, const Conversion& s, const char* str) {
-    if (str == nullptr)
+    if (str == nullptr) {
         str = "(null)";
+    }
     int length = 0;
-    while (str[length] != '\0' && (s.precision < 0 || length < s.precision))
+    while (str[length] != '\0' && (s.precision < 0 || length < s.precision)) {
         ++length;
+    }
     field(out, s, length, [&] {
-        for (int i = 0; i < length; ++i)
+        for (int i = 0; i < length; ++i) {
             out.put(str[i]);
+        }
     });
 }
 
 void wideText(Output& out, const Conversion& s, const wchar_t* str) {
-    if (str == nullptr)
+    if (str == nullptr) {
         str = L"(null)";
+    }
     int length = 0;
-    while (str[length] != L'\0' && (s.precision < 0 || length < s.precision))
+    while (str[length] != L'\0' && (s.precision < 0 || length < s.precision)) {
         ++length;
+    }
     field(out, s, length, [&] {
-        for (int i = 0; i < length; ++i)
+        for (int i = 0; i < length; ++i) {
             out.put(str[i] < 0x100 ? static_cast<char>(str[i]) : '?');
+        }
     });
 }
 
@@ -110,11 +123,13 @@ void wideText(Output& out, const Conversion& s, const wchar_t* str) {
 extern "C" {
 
 int WINAPI wvsprintfA(LPSTR buffer, LPCSTR format, va_list args) {
-    if (buffer == nullptr)
+    if (buffer == nullptr) {
         return 0;
+    }
     Output out(buffer);
-    if (format == nullptr)
+    if (format == nullptr) {
         return out.finish();
+    }
     va_list ap;
     va_copy(ap, args);
     const char* f = format;
@@ -126,25 +141,29 @@ int WINAPI wvsprintfA(LPSTR buffer, LPCSTR format, va_list args) {
         ++f;
         Conversion s;
         for (;; ++f) {
-            if (*f == '-')
+            if (*f == '-') {
                 s.left = true;
-            else if (*f == '0')
+            } else if (*f == '0') {
                 s.zero = true;
-            else if (*f == '#')
+            } else if (*f == '#') {
                 s.alternate = true;
-            else
+            } else {
                 break;
+            }
         }
         while (*f >= '0' && *f <= '9') {
-            if (s.width < maxOutput)
+            if (s.width < maxOutput) {
                 s.width = s.width * 10 + (*f - '0');
+            }
             ++f;
         }
         if (*f == '.') {
             s.precision = 0;
-            for (++f; *f >= '0' && *f <= '9'; ++f)
-                if (s.precision < maxOutput)
+            for (++f; *f >= '0' && *f <= '9'; ++f) {
+                if (s.precision < maxOutput) {
                     s.precision = s.precision * 10 + (*f - '0');
+                }
+            }
         }
         if (*f == 'l' || *f == 'L') {
             s.wide = true;
@@ -153,8 +172,9 @@ int WINAPI wvsprintfA(LPSTR buffer, LPCSTR format, va_list args) {
             ++f;
         }
         char type = *f;
-        if (type == '\0')
+        if (type == '\0') {
             break;
+        }
         ++f;
         switch (type) {
         case 'd':
@@ -173,10 +193,11 @@ int WINAPI wvsprintfA(LPSTR buffer, LPCSTR format, va_list args) {
             break;
         }
         case 's':
-            if (s.wide)
+            if (s.wide) {
                 wideText(out, s, va_arg(ap, const wchar_t*));
-            else
+            } else {
                 text(out, s, va_arg(ap, const char*));
+            }
             break;
         case 'S':
             wideText(out, s, va_arg(ap, const wchar_t*));

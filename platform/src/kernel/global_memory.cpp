@@ -81,8 +81,9 @@ HGLOBAL WINAPI GlobalReAlloc(HGLOBAL mem, SIZE_T bytes, UINT flags) {
         SetLastError(ERROR_INVALID_HANDLE);
         return nullptr;
     }
-    if (flags & GMEM_MODIFY)
+    if (flags & GMEM_MODIFY) {
         return mem;
+    }
     // A fixed block keeps its address (its handle) unless GMEM_MOVEABLE allows a move: it
     // may shrink in place but not grow.
     if (!b->moveable && !(flags & GMEM_MOVEABLE)) {
@@ -99,13 +100,15 @@ HGLOBAL WINAPI GlobalReAlloc(HGLOBAL mem, SIZE_T bytes, UINT flags) {
         return nullptr;
     }
     std::memcpy(data, b->data, bytes < b->size ? bytes : b->size);
-    if ((flags & GMEM_ZEROINIT) && bytes > b->size)
+    if ((flags & GMEM_ZEROINIT) && bytes > b->size) {
         std::memset(data + b->size, 0, bytes - b->size);
+    }
     std::free(b->data);
     b->data = data;
     b->size = bytes;
-    if (b->moveable)
+    if (b->moveable) {
         return mem;
+    }
     auto node = h.blocks.extract(mem);
     node.key() = data;
     h.blocks.insert(std::move(node));
@@ -120,8 +123,9 @@ LPVOID WINAPI GlobalLock(HGLOBAL mem) {
         SetLastError(ERROR_INVALID_HANDLE);
         return nullptr;
     }
-    if (b->moveable && b->locks < GMEM_LOCKCOUNT)
+    if (b->moveable && b->locks < GMEM_LOCKCOUNT) {
         ++b->locks;
+    }
     return b->data;
 }
 
@@ -135,8 +139,9 @@ BOOL WINAPI GlobalUnlock(HGLOBAL mem) {
         SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
     }
-    if (!b->moveable)
+    if (!b->moveable) {
         return TRUE;
+    }
     if (b->locks == 0) {
         SetLastError(ERROR_NOT_LOCKED);
         return FALSE;

@@ -53,24 +53,28 @@ Registry& registry() {
 
 const Resource* findLocked(Registry& r, HMODULE module, int type, int id) {
     auto m = r.modules.find(reinterpret_cast<uintptr_t>(module));
-    if (m == r.modules.end())
+    if (m == r.modules.end()) {
         return nullptr;
+    }
     for (uintptr_t h : m->second.resources) {
         const Resource& res = r.resources.at(h);
-        if (res.type == type && res.id == id)
+        if (res.type == type && res.id == id) {
             return &res;
+        }
     }
     return nullptr;
 }
 
 uintptr_t findHandleLocked(Registry& r, HMODULE module, int type, int id) {
     auto m = r.modules.find(reinterpret_cast<uintptr_t>(module));
-    if (m == r.modules.end())
+    if (m == r.modules.end()) {
         return 0;
+    }
     for (uintptr_t h : m->second.resources) {
         const Resource& res = r.resources.at(h);
-        if (res.type == type && res.id == id)
+        if (res.type == type && res.id == id) {
             return h;
+        }
     }
     return 0;
 }
@@ -78,19 +82,24 @@ uintptr_t findHandleLocked(Registry& r, HMODULE module, int type, int id) {
 } // namespace
 
 std::optional<int> resourceId(const char* name) {
-    if (name == nullptr)
+    if (name == nullptr) {
         return std::nullopt;
-    if (IS_INTRESOURCE(name))
+    }
+    if (IS_INTRESOURCE(name)) {
         return static_cast<int>(reinterpret_cast<uintptr_t>(name));
-    if (name[0] != '#' || name[1] < '0' || name[1] > '9')
+    }
+    if (name[0] != '#' || name[1] < '0' || name[1] > '9') {
         return std::nullopt;
+    }
     long value = 0;
     for (const char* p = name + 1; *p; ++p) {
-        if (*p < '0' || *p > '9')
+        if (*p < '0' || *p > '9') {
             return std::nullopt;
+        }
         value = value * 10 + (*p - '0');
-        if (value > 0xFFFF)
+        if (value > 0xFFFF) {
             return std::nullopt;
+        }
     }
     return static_cast<int>(value);
 }
@@ -98,13 +107,15 @@ std::optional<int> resourceId(const char* name) {
 std::optional<ResourceBytes> findResourceBytes(HMODULE module, const char* name, const char* type) {
     auto id = resourceId(name);
     auto typeId = resourceId(type);
-    if (!id || !typeId)
+    if (!id || !typeId) {
         return std::nullopt;
+    }
     Registry& r = registry();
     std::lock_guard lock(r.mutex);
     const Resource* res = findLocked(r, module, *typeId, *id);
-    if (res == nullptr)
+    if (res == nullptr) {
         return std::nullopt;
+    }
     return ResourceBytes{res->data, res->size};
 }
 
@@ -127,8 +138,9 @@ HMODULE registerModule(const char* name, const ResourceEntry* entries, size_t co
         const ResourceEntry& e = entries[i];
         r.resources[h] = Resource{e.type, e.id, e.data, e.size, reinterpret_cast<HMODULE>(handle)};
         m.resources.push_back(h);
-        if (e.data != nullptr)
+        if (e.data != nullptr) {
             ++r.loadable[e.data];
+        }
     }
     return reinterpret_cast<HMODULE>(handle);
 }
@@ -137,20 +149,23 @@ bool unregisterModule(HMODULE module) {
     Registry& r = registry();
     std::lock_guard lock(r.mutex);
     auto m = r.modules.find(reinterpret_cast<uintptr_t>(module));
-    if (m == r.modules.end())
+    if (m == r.modules.end()) {
         return false;
+    }
     for (uintptr_t h : m->second.resources) {
         auto res = r.resources.find(h);
         if (res->second.data != nullptr) {
             auto l = r.loadable.find(res->second.data);
-            if (--l->second == 0)
+            if (--l->second == 0) {
                 r.loadable.erase(l);
+            }
         }
         r.resources.erase(res);
     }
     r.modules.erase(m);
-    if (module == r.process)
+    if (module == r.process) {
         r.process = nullptr;
+    }
     return true;
 }
 
@@ -175,8 +190,9 @@ HRSRC WINAPI FindResourceA(HMODULE module, LPCSTR name, LPCSTR type) {
     Registry& r = registry();
     std::lock_guard lock(r.mutex);
     uintptr_t h = findHandleLocked(r, module, *typeId, *id);
-    if (h == 0)
+    if (h == 0) {
         SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
+    }
     return reinterpret_cast<HRSRC>(h);
 }
 
@@ -194,8 +210,9 @@ HGLOBAL WINAPI LoadResource(HMODULE module, HRSRC resource) {
 LPVOID WINAPI LockResource(HGLOBAL resource) {
     Registry& r = registry();
     std::lock_guard lock(r.mutex);
-    if (resource == nullptr || r.loadable.count(resource) == 0)
+    if (resource == nullptr || r.loadable.count(resource) == 0) {
         return nullptr;
+    }
     return resource;
 }
 
@@ -220,9 +237,11 @@ HMODULE WINAPI GetModuleHandleA(LPCSTR name) {
     Registry& r = registry();
     std::unique_lock lock(r.mutex);
     if (name != nullptr) {
-        for (auto& [handle, m] : r.modules)
-            if (m.name == name)
+        for (auto& [handle, m] : r.modules) {
+            if (m.name == name) {
                 return reinterpret_cast<HMODULE>(handle);
+            }
+        }
         SetLastError(ERROR_INVALID_HANDLE);
         return nullptr;
     }
@@ -231,9 +250,9 @@ HMODULE WINAPI GetModuleHandleA(LPCSTR name) {
         lock.unlock();
         HMODULE process = zxw32::registerModule("", nullptr, 0);
         lock.lock();
-        if (r.process == nullptr)
+        if (r.process == nullptr) {
             r.process = process;
-        else {
+        } else {
             lock.unlock();
             zxw32::unregisterModule(process);
             lock.lock();

@@ -15,32 +15,38 @@ constexpr char32_t kHighControls[32] = {
 } // namespace
 
 char32_t cp1252ToUnicode(uint8_t byte) {
-    if (byte >= 0x80 && byte <= 0x9F)
+    if (byte >= 0x80 && byte <= 0x9F) {
         return kHighControls[byte - 0x80];
+    }
     return byte;
 }
 
 GlyphIndices textGlyphIndices(FT_Face face) {
     GlyphIndices indices{};
-    if (!face)
+    if (!face) {
         return indices;
+    }
     if (FT_Select_Charmap(face, FT_ENCODING_UNICODE) == 0) {
-        for (int byte = 0; byte < 256; ++byte)
+        for (int byte = 0; byte < 256; ++byte) {
             indices[byte] = FT_Get_Char_Index(face, cp1252ToUnicode(static_cast<uint8_t>(byte)));
+        }
         return indices;
     }
     if (FT_Select_Charmap(face, FT_ENCODING_MS_SYMBOL) == 0) {
         // Symbol-only TrueType faces put their glyphs at U+F020..U+F0FF.
         for (int byte = 0; byte < 256; ++byte) {
             indices[byte] = FT_Get_Char_Index(face, 0xF000u | byte);
-            if (!indices[byte])
+            if (!indices[byte]) {
                 indices[byte] = FT_Get_Char_Index(face, byte);
+            }
         }
         return indices;
     }
-    if (face->num_charmaps > 0 && FT_Set_Charmap(face, face->charmaps[0]) == 0)
-        for (int byte = 0; byte < 256; ++byte)
+    if (face->num_charmaps > 0 && FT_Set_Charmap(face, face->charmaps[0]) == 0) {
+        for (int byte = 0; byte < 256; ++byte) {
             indices[byte] = FT_Get_Char_Index(face, byte);
+        }
+    }
     return indices;
 }
 

@@ -23,19 +23,22 @@ constexpr int kSpaceWeight = 166;
 
 FT_Pos unscaledAdvance(FT_Face face, FT_UInt index) {
     FT_Fixed advance = 0;
-    if (FT_Get_Advance(face, index, FT_LOAD_NO_SCALE, &advance) != 0)
+    if (FT_Get_Advance(face, index, FT_LOAD_NO_SCALE, &advance) != 0) {
         return 0;
+    }
     return advance;
 }
 
 int weightedAverageWidth(FT_Face face, const GlyphIndices& indices) {
     long total = kSpaceWeight * unscaledAdvance(face, indices[' ']);
-    if (!indices[' '])
+    if (!indices[' ']) {
         return 0;
+    }
     for (int letter = 0; letter < 26; ++letter) {
         const FT_UInt index = indices['a' + letter];
-        if (!index)
+        if (!index) {
             return 0;
+        }
         total += kLetterWeights[letter] * unscaledAdvance(face, index);
     }
     return static_cast<int>(total / 1000);
@@ -56,8 +59,9 @@ int meanMappedWidth(FT_Face face, const GlyphIndices& indices) {
 } // namespace
 
 DesignMetrics designMetricsOf(FT_Face face, const GlyphIndices& indices) {
-    if (!face || !FT_IS_SCALABLE(face))
+    if (!face || !FT_IS_SCALABLE(face)) {
         return kNoFaceDesign;
+    }
     DesignMetrics design;
     design.unitsPerEm = face->units_per_EM;
     design.hheaAscent = face->ascender;
@@ -82,8 +86,9 @@ DesignMetrics designMetricsOf(FT_Face face, const GlyphIndices& indices) {
     }
 
     design.avgCharWidth = weightedAverageWidth(face, indices);
-    if (design.avgCharWidth <= 0)
+    if (design.avgCharWidth <= 0) {
         design.avgCharWidth = storedAverage > 0 ? storedAverage : meanMappedWidth(face, indices);
+    }
     return design;
 }
 

@@ -19,16 +19,19 @@ constexpr const char* kSymbolFamily = "Standard Symbols PS";
 
 std::string lowered(std::string_view text) {
     std::string out(text);
-    for (char& c : out)
+    for (char& c : out) {
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
     return out;
 }
 
 std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) {
         text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+    }
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) {
         text.remove_suffix(1);
+    }
     return text;
 }
 
@@ -60,9 +63,10 @@ FcConfig* config() {
 
 PatternPtr stylePattern(const std::string& family, bool bold, bool italic) {
     PatternPtr pattern(FcPatternCreate(), FcPatternDestroy);
-    if (!family.empty())
+    if (!family.empty()) {
         FcPatternAddString(pattern.get(), FC_FAMILY,
                            reinterpret_cast<const FcChar8*>(family.c_str()));
+    }
     FcPatternAddInteger(pattern.get(), FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
     FcPatternAddInteger(pattern.get(), FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
     FcPatternAddBool(pattern.get(), FC_SCALABLE, FcTrue);
@@ -71,8 +75,9 @@ PatternPtr stylePattern(const std::string& family, bool bold, bool italic) {
 
 std::optional<FontFile> fileOf(const FcPattern* font) {
     FcChar8* file = nullptr;
-    if (FcPatternGetString(font, FC_FILE, 0, &file) != FcResultMatch || !file)
+    if (FcPatternGetString(font, FC_FILE, 0, &file) != FcResultMatch || !file) {
         return std::nullopt;
+    }
     FontFile out;
     out.path = reinterpret_cast<const char*>(file);
     FcPatternGetInteger(font, FC_INDEX, 0, &out.index);
@@ -88,9 +93,11 @@ std::optional<FontFile> fileOf(const FcPattern* font) {
 bool hasFamily(const FcPattern* font, const std::string& family) {
     const std::string wanted = lowered(family);
     FcChar8* name = nullptr;
-    for (int i = 0; FcPatternGetString(font, FC_FAMILY, i, &name) == FcResultMatch; ++i)
-        if (lowered(reinterpret_cast<const char*>(name)) == wanted)
+    for (int i = 0; FcPatternGetString(font, FC_FAMILY, i, &name) == FcResultMatch; ++i) {
+        if (lowered(reinterpret_cast<const char*>(name)) == wanted) {
             return true;
+        }
+    }
     return false;
 }
 
@@ -100,18 +107,21 @@ struct Match {
 };
 
 std::optional<Match> bestMatch(const std::string& family, bool bold, bool italic) {
-    if (!config())
+    if (!config()) {
         return std::nullopt;
+    }
     PatternPtr pattern = stylePattern(family, bold, italic);
     FcConfigSubstitute(config(), pattern.get(), FcMatchPattern);
     FcDefaultSubstitute(pattern.get());
     FcResult result = FcResultNoMatch;
     PatternPtr font(FcFontMatch(config(), pattern.get(), &result), FcPatternDestroy);
-    if (!font)
+    if (!font) {
         return std::nullopt;
+    }
     auto file = fileOf(font.get());
-    if (!file)
+    if (!file) {
         return std::nullopt;
+    }
     return Match{*file, !family.empty() && hasFamily(font.get(), family)};
 }
 
@@ -119,21 +129,24 @@ std::optional<Match> bestMatch(const std::string& family, bool bold, bool italic
 // the Adobe custom encoding that maps bytes the way the Symbol encoding does.
 std::vector<FontFile> filesOfFamily(const std::string& family) {
     std::vector<FontFile> files;
-    if (!config())
+    if (!config()) {
         return files;
+    }
     PatternPtr pattern(FcPatternCreate(), FcPatternDestroy);
     FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
     std::unique_ptr<FcObjectSet, decltype(&FcObjectSetDestroy)> objects(
         FcObjectSetBuild(FC_FILE, FC_INDEX, FC_WEIGHT, FC_SLANT, FC_FONTFORMAT, nullptr),
         FcObjectSetDestroy);
     FontSetPtr set(FcFontList(config(), pattern.get(), objects.get()), FcFontSetDestroy);
-    if (!set)
+    if (!set) {
         return files;
+    }
     std::vector<std::pair<bool, FontFile>> ranked;
     for (int i = 0; i < set->nfont; ++i) {
         auto file = fileOf(set->fonts[i]);
-        if (!file)
+        if (!file) {
             continue;
+        }
         FcChar8* format = nullptr;
         const bool type1 =
             FcPatternGetString(set->fonts[i], FC_FONTFORMAT, 0, &format) == FcResultMatch &&
@@ -143,31 +156,37 @@ std::vector<FontFile> filesOfFamily(const std::string& family) {
     std::stable_sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) {
         return a.first < b.first || (a.first == b.first && a.second.path < b.second.path);
     });
-    for (auto& entry : ranked)
+    for (auto& entry : ranked) {
         files.push_back(std::move(entry.second));
+    }
     return files;
 }
 
 // Any font at all, for installations without the usual families.
 std::optional<FontFile> anyInstalledFont() {
-    if (!config())
+    if (!config()) {
         return std::nullopt;
+    }
     PatternPtr pattern(FcPatternCreate(), FcPatternDestroy);
     FcPatternAddBool(pattern.get(), FC_SCALABLE, FcTrue);
     std::unique_ptr<FcObjectSet, decltype(&FcObjectSetDestroy)> objects(
         FcObjectSetBuild(FC_FILE, FC_INDEX, FC_WEIGHT, FC_SLANT, nullptr), FcObjectSetDestroy);
     FontSetPtr set(FcFontList(config(), pattern.get(), objects.get()), FcFontSetDestroy);
-    if (!set)
+    if (!set) {
         return std::nullopt;
-    for (int i = 0; i < set->nfont; ++i)
-        if (auto file = fileOf(set->fonts[i]))
+    }
+    for (int i = 0; i < set->nfont; ++i) {
+        if (auto file = fileOf(set->fonts[i])) {
             return file;
+        }
+    }
     return std::nullopt;
 }
 
 void addUnique(std::vector<FontFile>& files, const FontFile& file) {
-    if (std::find(files.begin(), files.end(), file) == files.end())
+    if (std::find(files.begin(), files.end(), file) == files.end()) {
         files.push_back(file);
+    }
 }
 
 } // namespace
@@ -187,8 +206,9 @@ FaceChoice chooseFamily(std::string_view face, int weight, bool italic) {
         }
     }
     // The system font is a bold sans whatever weight the caller passes.
-    if (name.empty() || name == "system")
+    if (name.empty() || name == "system") {
         choice.bold = true;
+    }
     return choice;
 }
 
@@ -199,8 +219,9 @@ std::vector<FontFile> matchFontFiles(std::string_view face, int weight, bool ita
         new std::map<std::tuple<std::string, bool, bool, bool>, std::vector<FontFile>>;
     const auto key =
         std::make_tuple(lowered(choice.family), choice.bold, choice.italic, choice.symbol);
-    if (auto found = answers->find(key); found != answers->end())
+    if (auto found = answers->find(key); found != answers->end()) {
         return found->second;
+    }
     std::vector<FontFile>& files = (*answers)[key];
 
     if (choice.symbol) {
@@ -219,16 +240,20 @@ std::vector<FontFile> matchFontFiles(std::string_view face, int weight, bool ita
                 auto generic = bestMatch("zx-no-such-family", choice.bold, choice.italic);
                 known = !generic || generic->file.path != match->file.path;
             }
-            if (known)
+            if (known) {
                 addUnique(files, match->file);
+            }
         }
     }
 
-    for (const char* family : {kFallbackFamily, "DejaVu Sans", "sans-serif"})
-        if (auto match = bestMatch(family, choice.bold, choice.italic))
+    for (const char* family : {kFallbackFamily, "DejaVu Sans", "sans-serif"}) {
+        if (auto match = bestMatch(family, choice.bold, choice.italic)) {
             addUnique(files, match->file);
-    if (auto any = anyInstalledFont())
+        }
+    }
+    if (auto any = anyInstalledFont()) {
         addUnique(files, *any);
+    }
     return files;
 }
 

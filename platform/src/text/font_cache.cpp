@@ -33,8 +33,9 @@ FontRequest normalised(FontRequest request) {
         std::find_if(face.rbegin(), face.rend(), [](unsigned char c) { return !std::isspace(c); })
             .base(),
         face.end());
-    for (char& c : face)
+    for (char& c : face) {
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
     return request;
 }
 
@@ -45,8 +46,9 @@ std::shared_ptr<Face> build(const FontRequest& request) {
     const FaceChoice choice = chooseFamily(request.face, request.weight, request.italic);
     for (const FontFile& file : matchFontFiles(request.face, request.weight, request.italic)) {
         FT_Face face = openFace(file.path, file.index);
-        if (!face || !FT_IS_SCALABLE(face))
+        if (!face || !FT_IS_SCALABLE(face)) {
             continue;
+        }
         FaceSetup setup;
         setup.face = face;
         setup.symbol = file.symbol;
@@ -54,8 +56,9 @@ std::shared_ptr<Face> build(const FontRequest& request) {
         setup.systemFont = name.empty() || name == "system";
         if (file.symbol) {
             auto indices = symbolGlyphIndices(face);
-            if (!indices)
+            if (!indices) {
                 continue;
+            }
             setup.indices = *indices;
         } else if (choice.symbol) {
             setup.indices = symbolGlyphIndicesByCharacter(face);
@@ -77,10 +80,12 @@ __attribute__((visibility("default"))) std::shared_ptr<Face> realize(const FontR
     std::lock_guard lock(engineMutex());
     static auto* const cache = new std::map<RequestKey, std::shared_ptr<Face>>;
     const RequestKey key{normalised(request)};
-    if (auto found = cache->find(key); found != cache->end())
+    if (auto found = cache->find(key); found != cache->end()) {
         return found->second;
-    if (cache->size() >= kCacheLimit)
+    }
+    if (cache->size() >= kCacheLimit) {
         std::erase_if(*cache, [](const auto& entry) { return entry.second.use_count() == 1; });
+    }
     auto face = build(request);
     cache->emplace(key, face);
     return face;

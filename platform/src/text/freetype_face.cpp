@@ -27,8 +27,9 @@ void copyCoverage(const FT_Bitmap& bitmap, Glyph& glyph) {
     glyph.width = static_cast<int>(bitmap.width);
     glyph.height = static_cast<int>(bitmap.rows);
     glyph.coverage.assign(static_cast<size_t>(glyph.width) * glyph.height, 0);
-    if (!bitmap.buffer)
+    if (!bitmap.buffer) {
         return;
+    }
     for (int row = 0; row < glyph.height; ++row) {
         const int memoryRow = bitmap.pitch >= 0 ? row : glyph.height - 1 - row;
         const unsigned char* src =
@@ -36,10 +37,11 @@ void copyCoverage(const FT_Bitmap& bitmap, Glyph& glyph) {
         uint8_t* dst = glyph.coverage.data() + static_cast<size_t>(row) * glyph.width;
         for (int x = 0; x < glyph.width; ++x) {
             bool ink = false;
-            if (bitmap.pixel_mode == FT_PIXEL_MODE_MONO)
+            if (bitmap.pixel_mode == FT_PIXEL_MODE_MONO) {
                 ink = (src[x >> 3] >> (7 - (x & 7))) & 1;
-            else if (bitmap.pixel_mode == FT_PIXEL_MODE_GRAY)
+            } else if (bitmap.pixel_mode == FT_PIXEL_MODE_GRAY) {
                 ink = src[x] >= 128;
+            }
             dst[x] = ink ? 255 : 0;
         }
     }
@@ -72,8 +74,9 @@ FreeTypeFace::FreeTypeFace(const FaceSetup& setup, const FontRequest& request) :
     metrics_.charset = setup_.symbol ? kSymbolCharset : kAnsiCharset;
 
     // Each realised font keeps its own size object on the shared face.
-    if (setup_.face && FT_New_Size(setup_.face, &size_) != 0)
+    if (setup_.face && FT_New_Size(setup_.face, &size_) != 0) {
         size_ = nullptr;
+    }
     if (size_ &&
         (FT_Activate_Size(size_) != 0 || FT_Set_Pixel_Sizes(setup_.face, xppem, ppem_) != 0)) {
         FT_Done_Size(size_);
@@ -83,8 +86,9 @@ FreeTypeFace::FreeTypeFace(const FaceSetup& setup, const FontRequest& request) :
 
 FreeTypeFace::~FreeTypeFace() {
     std::lock_guard lock(engineMutex());
-    if (size_)
+    if (size_) {
         FT_Done_Size(size_);
+    }
 }
 
 std::string FreeTypeFace::familyName() const {
@@ -96,8 +100,9 @@ std::string FreeTypeFace::glyphName(uint8_t code) const {
     const FT_UInt index = setup_.indices[code];
     char name[64] = {};
     if (!setup_.face || !index || !FT_HAS_GLYPH_NAMES(setup_.face) ||
-        FT_Get_Glyph_Name(setup_.face, index, name, sizeof name) != 0)
+        FT_Get_Glyph_Name(setup_.face, index, name, sizeof name) != 0) {
         return {};
+    }
     return name;
 }
 
@@ -108,8 +113,9 @@ int FreeTypeFace::advance(uint8_t code) {
 const Glyph& FreeTypeFace::glyph(uint8_t code) {
     std::lock_guard lock(engineMutex());
     auto& slot = glyphs_[code];
-    if (!slot)
+    if (!slot) {
         slot = std::make_unique<Glyph>(rasterise(code));
+    }
     return *slot;
 }
 
@@ -123,10 +129,13 @@ Glyph FreeTypeFace::boxGlyph() const {
     box.left = 1;
     box.top = box.height;
     box.coverage.assign(static_cast<size_t>(box.width) * box.height, 0);
-    for (int y = 0; y < box.height; ++y)
-        for (int x = 0; x < box.width; ++x)
-            if (y == 0 || y == box.height - 1 || x == 0 || x == box.width - 1)
+    for (int y = 0; y < box.height; ++y) {
+        for (int x = 0; x < box.width; ++x) {
+            if (y == 0 || y == box.height - 1 || x == 0 || x == box.width - 1) {
                 box.coverage[static_cast<size_t>(y) * box.width + x] = 255;
+            }
+        }
+    }
     return box;
 }
 
@@ -134,12 +143,14 @@ Glyph FreeTypeFace::rasterise(uint8_t code) {
     Glyph glyph;
     glyph.advance = metrics_.aveCharWidth;
     FT_Face face = setup_.face;
-    if (!face || !size_ || FT_Activate_Size(size_) != 0)
+    if (!face || !size_ || FT_Activate_Size(size_) != 0) {
         return glyph;
+    }
 
     const FT_UInt index = setup_.indices[code];
-    if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_MONO) != 0)
+    if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_MONO) != 0) {
         return index ? glyph : boxGlyph();
+    }
     FT_GlyphSlot slot = face->glyph;
     // The advance is the design width rounded to whole pixels, as the Windows rasteriser
     // reports it for these faces (GetCharWidthA, text extents). The bi-level hinting would
@@ -163,16 +174,18 @@ Glyph FreeTypeFace::rasterise(uint8_t code) {
             FT_Outline_Transform(&slot->outline, &shear);
         }
     }
-    if (slot->format != FT_GLYPH_FORMAT_BITMAP && FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0)
+    if (slot->format != FT_GLYPH_FORMAT_BITMAP && FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0) {
         return glyph;
+    }
 
     glyph.advance = std::max(toPixels(advance), 0);
     glyph.left = slot->bitmap_left;
     glyph.top = slot->bitmap_top;
     copyCoverage(slot->bitmap, glyph);
 
-    if (index == 0 && (glyph.advance == 0 || glyph.coverage.empty()))
+    if (index == 0 && (glyph.advance == 0 || glyph.coverage.empty())) {
         return boxGlyph();
+    }
     return glyph;
 }
 

@@ -26,11 +26,13 @@ std::recursive_mutex& engineMutex() {
 FT_Face openFace(const std::string& path, int index) {
     static auto* const opened = new std::map<std::pair<std::string, int>, FT_Face>;
     const auto key = std::make_pair(path, index);
-    if (auto found = opened->find(key); found != opened->end())
+    if (auto found = opened->find(key); found != opened->end()) {
         return found->second;
+    }
     FT_Face face = nullptr;
-    if (!library() || FT_New_Face(library(), path.c_str(), index, &face) != 0)
+    if (!library() || FT_New_Face(library(), path.c_str(), index, &face) != 0) {
         face = nullptr;
+    }
     // Failures are remembered too, so a broken file is not parsed again for every request.
     (*opened)[key] = face;
     return face;

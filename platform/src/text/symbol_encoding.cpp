@@ -10,24 +10,30 @@ namespace {
 // A charmap is the Symbol encoding when byte 0x61 reaches the glyph alpha. Faces without
 // glyph names cannot be checked further; a mapped glyph is taken on trust.
 bool mapsAlpha(FT_Face face, FT_UInt index) {
-    if (index == 0)
+    if (index == 0) {
         return false;
-    if (!FT_HAS_GLYPH_NAMES(face))
+    }
+    if (!FT_HAS_GLYPH_NAMES(face)) {
         return true;
+    }
     char name[32] = {};
-    if (FT_Get_Glyph_Name(face, index, name, sizeof name) != 0)
+    if (FT_Get_Glyph_Name(face, index, name, sizeof name) != 0) {
         return true;
+    }
     return std::strcmp(name, "alpha") == 0;
 }
 
 std::optional<GlyphIndices> bytesThrough(FT_Face face, FT_CharMap charmap, FT_ULong base) {
-    if (FT_Set_Charmap(face, charmap) != 0)
+    if (FT_Set_Charmap(face, charmap) != 0) {
         return std::nullopt;
-    if (!mapsAlpha(face, FT_Get_Char_Index(face, base | 0x61)))
+    }
+    if (!mapsAlpha(face, FT_Get_Char_Index(face, base | 0x61))) {
         return std::nullopt;
+    }
     GlyphIndices indices{};
-    for (int byte = 0; byte < 256; ++byte)
+    for (int byte = 0; byte < 256; ++byte) {
         indices[byte] = FT_Get_Char_Index(face, base | byte);
+    }
     return indices;
 }
 
@@ -74,17 +80,21 @@ char32_t symbolToUnicode(uint8_t byte) {
 
 GlyphIndices symbolGlyphIndicesByCharacter(FT_Face face) {
     GlyphIndices indices{};
-    if (!face || FT_Select_Charmap(face, FT_ENCODING_UNICODE) != 0)
+    if (!face || FT_Select_Charmap(face, FT_ENCODING_UNICODE) != 0) {
         return indices;
-    for (int byte = 0x20; byte < 256; ++byte)
-        if (const char32_t character = symbolToUnicode(static_cast<uint8_t>(byte)))
+    }
+    for (int byte = 0x20; byte < 256; ++byte) {
+        if (const char32_t character = symbolToUnicode(static_cast<uint8_t>(byte))) {
             indices[byte] = FT_Get_Char_Index(face, character);
+        }
+    }
     return indices;
 }
 
 std::optional<GlyphIndices> symbolGlyphIndices(FT_Face face) {
-    if (!face)
+    if (!face) {
         return std::nullopt;
+    }
     // Preference: the Adobe custom encoding of Type 1 and CFF faces (the encoding vector
     // of the Symbol font itself), the Microsoft symbol charmap of TrueType symbol faces
     // (bytes at U+F000 + byte), and last a Unicode charmap that holds byte codes.
@@ -99,10 +109,12 @@ std::optional<GlyphIndices> symbolGlyphIndices(FT_Face face) {
     for (const auto& candidate : order) {
         for (int i = 0; i < face->num_charmaps; ++i) {
             FT_CharMap charmap = face->charmaps[i];
-            if (charmap->encoding != candidate.encoding)
+            if (charmap->encoding != candidate.encoding) {
                 continue;
-            if (auto indices = bytesThrough(face, charmap, candidate.base))
+            }
+            if (auto indices = bytesThrough(face, charmap, candidate.base)) {
                 return indices;
+            }
         }
     }
     return std::nullopt;

@@ -32,8 +32,9 @@ ScaledSize scaleToHeight(const DesignMetrics& raw, int height) {
     ScaledSize out;
     FontMetrics& m = out.metrics;
 
-    if (height == 0)
+    if (height == 0) {
         height = kDefaultCellHeight;
+    }
     // -height of INT_MIN would overflow; the clamp keeps every later product small.
     height = std::clamp(height, -kMaxPixelSize, kMaxPixelSize);
 

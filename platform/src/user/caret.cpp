@@ -48,19 +48,22 @@ BOOL WINAPI CreateCaret(HWND window, HBITMAP, int width, int height) {
 BOOL WINAPI SetCaretPos(int x, int y) {
     UserState& s = state();
     std::lock_guard lock(s.mutex);
-    if (s.caret.owner == nullptr)
+    if (s.caret.owner == nullptr) {
         return FALSE;
+    }
     s.caret.position = POINT{x, y};
     return TRUE;
 }
 
 BOOL WINAPI GetCaretPos(LPPOINT point) {
-    if (point == nullptr)
+    if (point == nullptr) {
         return FALSE;
+    }
     UserState& s = state();
     std::lock_guard lock(s.mutex);
-    if (s.caret.owner == nullptr)
+    if (s.caret.owner == nullptr) {
         return FALSE;
+    }
     *point = s.caret.position;
     return TRUE;
 }
@@ -69,18 +72,21 @@ BOOL WINAPI GetCaretPos(LPPOINT point) {
 BOOL WINAPI ShowCaret(HWND window) {
     UserState& s = state();
     std::lock_guard lock(s.mutex);
-    if (!ownsCaret(s, window))
+    if (!ownsCaret(s, window)) {
         return FALSE;
-    if (s.caret.hideCount > 0)
+    }
+    if (s.caret.hideCount > 0) {
         --s.caret.hideCount;
+    }
     return TRUE;
 }
 
 BOOL WINAPI HideCaret(HWND window) {
     UserState& s = state();
     std::lock_guard lock(s.mutex);
-    if (!ownsCaret(s, window))
+    if (!ownsCaret(s, window)) {
         return FALSE;
+    }
     ++s.caret.hideCount;
     return TRUE;
 }
@@ -88,8 +94,9 @@ BOOL WINAPI HideCaret(HWND window) {
 BOOL WINAPI DestroyCaret(void) {
     UserState& s = state();
     std::lock_guard lock(s.mutex);
-    if (s.caret.owner == nullptr)
+    if (s.caret.owner == nullptr) {
         return FALSE;
+    }
     s.caret = Caret{};
     return TRUE;
 }

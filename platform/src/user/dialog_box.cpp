@@ -105,8 +105,9 @@ DLGPROC dialogProcedure(HWND window) {
 
 LRESULT dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     INT_PTR handled = callProcedure(dialogProcedure(dialog), dialog, message, wParam, lParam);
-    if (!handled && message == WM_CLOSE)
+    if (!handled && message == WM_CLOSE) {
         EndDialog(dialog, IDCANCEL);
+    }
     return handled;
 }
 
@@ -136,8 +137,9 @@ INT_PTR WINAPI DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND own
         std::lock_guard lock(s.mutex);
         dialog = build(s, *tmpl, owner, data);
         Window* d = findWindow(s, dialog);
-        if (!d->children.empty())
+        if (!d->children.empty()) {
             firstControl = d->children.front();
+        }
         previousActive = s.active;
         s.active = dialog;
     }
@@ -170,8 +172,9 @@ INT_PTR WINAPI DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND own
     }
     std::lock_guard lock(s.mutex);
     removeWindow(s, dialog);
-    if (s.active == nullptr && findWindow(s, previousActive) != nullptr)
+    if (s.active == nullptr && findWindow(s, previousActive) != nullptr) {
         s.active = previousActive;
+    }
     return data->result;
 }
 

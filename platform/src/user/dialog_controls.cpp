@@ -26,8 +26,9 @@ bool blank(char c) {
 // result type, is a failure.
 bool parseInt(const std::string& text, bool isSigned, UINT& value) {
     size_t i = 0;
-    while (i < text.size() && blank(text[i]))
+    while (i < text.size() && blank(text[i])) {
         ++i;
+    }
     bool negative = false;
     if (isSigned && i < text.size() && text[i] == '-') {
         negative = true;
@@ -37,20 +38,25 @@ bool parseInt(const std::string& text, bool isSigned, UINT& value) {
     unsigned long long magnitude = 0;
     while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
         magnitude = magnitude * 10 + static_cast<unsigned>(text[i] - '0');
-        if (magnitude > 0xFFFFFFFFull)
+        if (magnitude > 0xFFFFFFFFull) {
             return false;
+        }
         ++i;
     }
-    if (i == digits)
+    if (i == digits) {
         return false;
-    while (i < text.size() && blank(text[i]))
+    }
+    while (i < text.size() && blank(text[i])) {
         ++i;
-    if (i != text.size())
+    }
+    if (i != text.size()) {
         return false;
+    }
     if (isSigned) {
         unsigned long long limit = negative ? 0x80000000ull : 0x7FFFFFFFull;
-        if (magnitude > limit)
+        if (magnitude > limit) {
             return false;
+        }
         long long v =
             negative ? -static_cast<long long>(magnitude) : static_cast<long long>(magnitude);
         value = static_cast<UINT>(static_cast<int>(v));
@@ -69,8 +75,9 @@ std::vector<DialogControl> dialogControls(HWND dialog) {
     std::lock_guard lock(s.mutex);
     std::vector<DialogControl> out;
     Window* d = findWindow(s, dialog);
-    if (d == nullptr)
+    if (d == nullptr) {
         return out;
+    }
     for (HWND h : d->children) {
         const Window* c = findWindow(s, h);
         out.push_back(DialogControl{c->id, c->kind, c->title, c->check == BST_CHECKED});
@@ -127,22 +134,25 @@ BOOL WINAPI SetDlgItemTextA(HWND dialog, int id, LPCSTR text) {
     UserState& s = state();
     std::lock_guard lock(s.mutex);
     Window* c = findControl(s, dialog, id);
-    if (c == nullptr)
+    if (c == nullptr) {
         return noControl();
+    }
     c->title = text ? text : "";
     return TRUE;
 }
 
 // Copies at most capacity - 1 characters and always terminates; returns the characters copied.
 UINT WINAPI GetDlgItemTextA(HWND dialog, int id, LPSTR buffer, int capacity) {
-    if (buffer == nullptr || capacity <= 0)
+    if (buffer == nullptr || capacity <= 0) {
         return 0;
+    }
     buffer[0] = '\0';
     UserState& s = state();
     std::lock_guard lock(s.mutex);
     Window* c = findControl(s, dialog, id);
-    if (c == nullptr)
+    if (c == nullptr) {
         return noControl();
+    }
     size_t n = std::min(c->title.size(), static_cast<size_t>(capacity - 1));
     c->title.copy(buffer, n);
     buffer[n] = '\0';
@@ -151,30 +161,35 @@ UINT WINAPI GetDlgItemTextA(HWND dialog, int id, LPSTR buffer, int capacity) {
 
 BOOL WINAPI SetDlgItemInt(HWND dialog, int id, UINT value, BOOL isSigned) {
     char text[16];
-    if (isSigned)
+    if (isSigned) {
         std::snprintf(text, sizeof text, "%d", static_cast<int>(value));
-    else
+    } else {
         std::snprintf(text, sizeof text, "%u", value);
+    }
     return SetDlgItemTextA(dialog, id, text);
 }
 
 UINT WINAPI GetDlgItemInt(HWND dialog, int id, BOOL* translated, BOOL isSigned) {
-    if (translated != nullptr)
+    if (translated != nullptr) {
         *translated = FALSE;
+    }
     std::string text;
     {
         UserState& s = state();
         std::lock_guard lock(s.mutex);
         Window* c = findControl(s, dialog, id);
-        if (c == nullptr)
+        if (c == nullptr) {
             return noControl();
+        }
         text = c->title;
     }
     UINT value = 0;
-    if (!parseInt(text, isSigned != FALSE, value))
+    if (!parseInt(text, isSigned != FALSE, value)) {
         return 0;
-    if (translated != nullptr)
+    }
+    if (translated != nullptr) {
         *translated = TRUE;
+    }
     return value;
 }
 
@@ -182,8 +197,9 @@ BOOL WINAPI CheckDlgButton(HWND dialog, int id, UINT check) {
     UserState& s = state();
     std::lock_guard lock(s.mutex);
     Window* c = findControl(s, dialog, id);
-    if (c == nullptr)
+    if (c == nullptr) {
         return noControl();
+    }
     c->check = check;
     return TRUE;
 }
@@ -192,8 +208,9 @@ UINT WINAPI IsDlgButtonChecked(HWND dialog, int id) {
     UserState& s = state();
     std::lock_guard lock(s.mutex);
     Window* c = findControl(s, dialog, id);
-    if (c == nullptr)
+    if (c == nullptr) {
         return noControl();
+    }
     return c->check;
 }
 
@@ -208,8 +225,9 @@ BOOL WINAPI CheckRadioButton(HWND dialog, int firstId, int lastId, int checkId) 
     }
     for (HWND h : d->children) {
         Window* c = findWindow(s, h);
-        if (c->id >= firstId && c->id <= lastId)
+        if (c->id >= firstId && c->id <= lastId) {
             c->check = c->id == checkId ? BST_CHECKED : BST_UNCHECKED;
+        }
     }
     return TRUE;
 }

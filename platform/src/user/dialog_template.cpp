@@ -9,10 +9,11 @@ namespace {
 std::vector<std::string> fields(const std::string& line) {
     std::vector<std::string> out(1);
     for (char c : line) {
-        if (c == '\t')
+        if (c == '\t') {
             out.emplace_back();
-        else
+        } else {
             out.back() += c;
+        }
     }
     return out;
 }
@@ -31,57 +32,68 @@ std::string unescape(const std::string& text) {
 }
 
 std::optional<int> integer(const std::string& s) {
-    if (s.empty())
+    if (s.empty()) {
         return std::nullopt;
+    }
     char* end = nullptr;
     long v = std::strtol(s.c_str(), &end, 10);
-    if (*end != '\0' || v < -0x7FFFFFFFL || v > 0x7FFFFFFFL)
+    if (*end != '\0' || v < -0x7FFFFFFFL || v > 0x7FFFFFFFL) {
         return std::nullopt;
+    }
     return static_cast<int>(v);
 }
 
 std::optional<RECT> rectangle(const std::vector<std::string>& f, size_t first) {
     auto x = integer(f[first]), y = integer(f[first + 1]);
     auto w = integer(f[first + 2]), h = integer(f[first + 3]);
-    if (!x || !y || !w || !h)
+    if (!x || !y || !w || !h) {
         return std::nullopt;
+    }
     return RECT{*x, *y, *x + *w, *y + *h};
 }
 
 std::optional<ControlKind> kind(const std::string& name) {
-    if (name == "EDIT")
+    if (name == "EDIT") {
         return ControlKind::Edit;
-    if (name == "CHECKBOX")
+    }
+    if (name == "CHECKBOX") {
         return ControlKind::CheckBox;
-    if (name == "RADIO")
+    }
+    if (name == "RADIO") {
         return ControlKind::Radio;
-    if (name == "BUTTON")
+    }
+    if (name == "BUTTON") {
         return ControlKind::Button;
-    if (name == "STATIC")
+    }
+    if (name == "STATIC") {
         return ControlKind::Static;
+    }
     return std::nullopt;
 }
 
 } // namespace
 
 std::optional<DialogTemplate> readDialogTemplate(const unsigned char* data, size_t size) {
-    if (data == nullptr)
+    if (data == nullptr) {
         return std::nullopt;
+    }
     std::string text(reinterpret_cast<const char*>(data), size);
     DialogTemplate t;
     bool sawHeader = false;
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
-        if (end == std::string::npos)
+        if (end == std::string::npos) {
             end = text.size();
+        }
         std::vector<std::string> f = fields(text.substr(start, end - start));
         start = end + 1;
         const std::string& key = f[0];
         if (key == "DIALOG" && f.size() == 5) {
             auto r = rectangle(f, 1);
-            if (!r)
+            if (!r) {
                 return std::nullopt;
+            }
             t.rect = *r;
             sawHeader = true;
         } else if (key == "CAPTION" && f.size() == 2) {
@@ -93,15 +105,17 @@ std::optional<DialogTemplate> readDialogTemplate(const unsigned char* data, size
             auto id = integer(f[1]);
             auto k = kind(f[2]);
             auto r = rectangle(f, 3);
-            if (!id || !k || !r)
+            if (!id || !k || !r) {
                 return std::nullopt;
+            }
             t.controls.push_back(ControlTemplate{*id, *k, *r, unescape(f[7])});
         } else if (!(key.empty() && f.size() == 1)) {
             return std::nullopt;
         }
     }
-    if (!sawHeader)
+    if (!sawHeader) {
         return std::nullopt;
+    }
     return t;
 }
 

@@ -45,8 +45,9 @@ void logEvent(Event event) {
         std::fprintf(stderr, "[%s] %s%s%s (flags %ld)\n", event.kind.c_str(), event.text.c_str(),
                      event.caption.empty() ? "" : " / ", event.caption.c_str(), event.flags);
     }
-    if (l.events.size() == maxEvents)
+    if (l.events.size() == maxEvents) {
         l.events.pop_front();
+    }
     l.events.push_back(std::move(event));
 }
 

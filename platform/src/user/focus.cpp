@@ -10,8 +10,9 @@ namespace {
 // The top-level window a window belongs to.
 HWND topLevel(UserState& s, HWND window) {
     Window* w = findWindow(s, window);
-    while (w != nullptr && w->parent != nullptr)
+    while (w != nullptr && w->parent != nullptr) {
         w = findWindow(s, w->parent);
+    }
     return w != nullptr ? w->handle : nullptr;
 }
 
@@ -20,8 +21,9 @@ HWND topLevel(UserState& s, HWND window) {
 extern "C" {
 
 BOOL WINAPI GetCursorPos(LPPOINT point) {
-    if (point == nullptr)
+    if (point == nullptr) {
         return FALSE;
+    }
     UserState& s = state();
     std::lock_guard lock(s.mutex);
     *point = s.cursor;
@@ -86,8 +88,9 @@ BOOL WINAPI SetForegroundWindow(HWND window) {
     UserState& s = state();
     std::lock_guard lock(s.mutex);
     HWND top = topLevel(s, window);
-    if (top == nullptr)
+    if (top == nullptr) {
         return FALSE;
+    }
     s.foreground = s.active = top;
     raise(s, top);
     return TRUE;

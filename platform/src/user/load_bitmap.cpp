@@ -28,41 +28,49 @@ struct PackedDib {
 constexpr int64_t maxPixels = int64_t{1} << 26;
 
 bool readPackedDib(const unsigned char* data, size_t size, PackedDib& dib) {
-    if (data == nullptr || size < sizeof(BITMAPINFOHEADER))
+    if (data == nullptr || size < sizeof(BITMAPINFOHEADER)) {
         return false;
+    }
     std::memcpy(&dib.header, data, sizeof dib.header);
     const BITMAPINFOHEADER& h = dib.header;
     int bpp = h.biBitCount;
     if (h.biSize < sizeof(BITMAPINFOHEADER) || h.biSize > size || h.biWidth <= 0 ||
-        h.biHeight == 0 || h.biHeight == INT32_MIN || h.biCompression != BI_RGB)
+        h.biHeight == 0 || h.biHeight == INT32_MIN || h.biCompression != BI_RGB) {
         return false;
-    if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 24 && bpp != 32)
+    }
+    if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 24 && bpp != 32) {
         return false;
+    }
     dib.width = h.biWidth;
     dib.topDown = h.biHeight < 0;
     dib.height = dib.topDown ? -h.biHeight : h.biHeight;
-    if (int64_t{dib.width} * dib.height > maxPixels)
+    if (int64_t{dib.width} * dib.height > maxPixels) {
         return false;
+    }
     uint32_t fullTable = bpp <= 8 ? (1u << bpp) : 0;
     uint32_t count = h.biClrUsed != 0 ? h.biClrUsed : fullTable;
-    if (count > 256 && bpp <= 8)
+    if (count > 256 && bpp <= 8) {
         count = 256;
-    if (count > 0x10000)
+    }
+    if (count > 0x10000) {
         return false;
+    }
     dib.colors = data + h.biSize;
     dib.colorCount = count;
     dib.stride = (static_cast<size_t>(bpp) * dib.width + 31) / 32 * 4;
     size_t offset = h.biSize + 4 * size_t{count};
-    if (offset > size || dib.stride * dib.height > size - offset)
+    if (offset > size || dib.stride * dib.height > size - offset) {
         return false;
+    }
     dib.rows = data + offset;
     return true;
 }
 
 // 0x00RRGGBB of a colour table entry (RGBQUAD: blue, green, red); black past the table.
 uint32_t tableColor(const PackedDib& dib, uint32_t index) {
-    if (index >= dib.colorCount)
+    if (index >= dib.colorCount) {
         return 0;
+    }
     const unsigned char* q = dib.colors + 4 * size_t{index};
     return uint32_t{q[2]} << 16 | uint32_t{q[1]} << 8 | q[0];
 }
@@ -104,14 +112,16 @@ extern "C" HBITMAP WINAPI LoadBitmapA(HINSTANCE instance, LPCSTR name) {
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bitmap == nullptr || bits == nullptr)
+    if (bitmap == nullptr || bits == nullptr) {
         return nullptr;
+    }
     auto* out = static_cast<uint32_t*>(bits);
     for (int y = 0; y < dib.height; ++y) {
         int sourceRow = dib.topDown ? y : dib.height - 1 - y;
         const unsigned char* row = dib.rows + dib.stride * sourceRow;
-        for (int x = 0; x < dib.width; ++x)
+        for (int x = 0; x < dib.width; ++x) {
             out[size_t(y) * dib.width + x] = pixel(dib, row, x);
+        }
     }
     return bitmap;
 }

@@ -94,10 +94,12 @@ LRESULT WINAPI SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     }
     zxw32::logEvent(
         zxw32::Event{"window", messageName(message), title, static_cast<long>(message)});
-    if (handler != nullptr)
+    if (handler != nullptr) {
         return handler(window, message, wParam, lParam, context);
-    if (dialogProcedure(window) != nullptr)
+    }
+    if (dialogProcedure(window) != nullptr) {
         return dialogMessage(window, message, wParam, lParam);
+    }
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -120,16 +122,18 @@ LRESULT WINAPI DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM l
     UserState& s = state();
     std::lock_guard lock(s.mutex);
     Window* w = findWindow(s, window);
-    if (w == nullptr)
+    if (w == nullptr) {
         return 0;
+    }
     switch (message) {
     case WM_SETTEXT:
         w->title = lParam ? reinterpret_cast<const char*>(lParam) : "";
         return TRUE;
     case WM_GETTEXT: {
         char* buffer = reinterpret_cast<char*>(lParam);
-        if (buffer == nullptr || wParam == 0)
+        if (buffer == nullptr || wParam == 0) {
             return 0;
+        }
         size_t n = std::min(w->title.size(), static_cast<size_t>(wParam - 1));
         w->title.copy(buffer, n);
         buffer[n] = '\0';

@@ -11,8 +11,9 @@ BOOL WINAPI PtInRect(const RECT* rect, POINT p) {
 }
 
 BOOL WINAPI SetRect(LPRECT rect, int left, int top, int right, int bottom) {
-    if (rect == nullptr)
+    if (rect == nullptr) {
         return FALSE;
+    }
     *rect = RECT{left, top, right, bottom};
     return TRUE;
 }
@@ -22,8 +23,9 @@ BOOL WINAPI SetRectEmpty(LPRECT rect) {
 }
 
 BOOL WINAPI OffsetRect(LPRECT rect, int dx, int dy) {
-    if (rect == nullptr)
+    if (rect == nullptr) {
         return FALSE;
+    }
     rect->left += dx;
     rect->right += dx;
     rect->top += dy;
@@ -32,8 +34,9 @@ BOOL WINAPI OffsetRect(LPRECT rect, int dx, int dy) {
 }
 
 BOOL WINAPI InflateRect(LPRECT rect, int dx, int dy) {
-    if (rect == nullptr)
+    if (rect == nullptr) {
         return FALSE;
+    }
     rect->left -= dx;
     rect->right += dx;
     rect->top -= dy;
@@ -47,8 +50,9 @@ BOOL WINAPI IsRectEmpty(const RECT* rect) {
 
 // The common part; an empty result is set to all zeros and reported as FALSE.
 BOOL WINAPI IntersectRect(LPRECT out, const RECT* a, const RECT* b) {
-    if (out == nullptr)
+    if (out == nullptr) {
         return FALSE;
+    }
     if (a == nullptr || b == nullptr || IsRectEmpty(a) || IsRectEmpty(b)) {
         SetRectEmpty(out);
         return FALSE;

@@ -23,10 +23,12 @@ POINT clientOrigin(UserState& s, const Window& w) {
 
 bool matches(const Window& w, const char* className, const char* title) {
     // Class names compare without case as on Windows; so do titles.
-    if (className != nullptr && strcasecmp(w.className.c_str(), className) != 0)
+    if (className != nullptr && strcasecmp(w.className.c_str(), className) != 0) {
         return false;
-    if (title != nullptr && strcasecmp(w.title.c_str(), title) != 0)
+    }
+    if (title != nullptr && strcasecmp(w.title.c_str(), title) != 0) {
         return false;
+    }
     return true;
 }
 
@@ -41,8 +43,9 @@ namespace zxw32 {
 
 HWND createWindow(const char* className, const char* title, RECT screenRect, WindowHandler handler,
                   void* context) {
-    if (className == nullptr || className[0] == '\0')
+    if (className == nullptr || className[0] == '\0') {
         return nullptr;
+    }
     UserState& s = state();
     std::lock_guard lock(s.mutex);
     Window& w = addWindow(s);
@@ -80,13 +83,15 @@ BOOL WINAPI DestroyWindow(HWND window) {
     {
         std::lock_guard lock(s.mutex);
         Window* w = findWindow(s, window);
-        if (w == nullptr)
+        if (w == nullptr) {
             return invalidHandle();
+        }
         handler = w->handler;
         context = w->context;
     }
-    if (handler != nullptr)
+    if (handler != nullptr) {
         handler(window, WM_DESTROY, 0, 0, context);
+    }
     std::lock_guard lock(s.mutex);
     removeWindow(s, window);
     return TRUE;
@@ -98,8 +103,9 @@ HWND WINAPI FindWindowA(LPCSTR className, LPCSTR windowName) {
     UserState& s = state();
     std::lock_guard lock(s.mutex);
     for (HWND h : s.zorder) {
-        if (matches(*findWindow(s, h), className, windowName))
+        if (matches(*findWindow(s, h), className, windowName)) {
             return h;
+        }
     }
     SetLastError(0);
     return nullptr;
@@ -109,8 +115,9 @@ BOOL WINAPI GetWindowRect(HWND window, LPRECT rect) {
     UserState& s = state();
     std::lock_guard lock(s.mutex);
     Window* w = findWindow(s, window);
-    if (w == nullptr || rect == nullptr)
+    if (w == nullptr || rect == nullptr) {
         return invalidHandle();
+    }
     POINT origin = clientOrigin(s, *w);
     *rect = RECT{origin.x, origin.y, origin.x + (w->rect.right - w->rect.left),
                  origin.y + (w->rect.bottom - w->rect.top)};
@@ -121,8 +128,9 @@ BOOL WINAPI GetClientRect(HWND window, LPRECT rect) {
     UserState& s = state();
     std::lock_guard lock(s.mutex);
     Window* w = findWindow(s, window);
-    if (w == nullptr || rect == nullptr)
+    if (w == nullptr || rect == nullptr) {
         return invalidHandle();
+    }
     *rect = RECT{0, 0, w->rect.right - w->rect.left, w->rect.bottom - w->rect.top};
     return TRUE;
 }
@@ -133,8 +141,9 @@ BOOL WINAPI SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, in
     UserState& s = state();
     std::lock_guard lock(s.mutex);
     Window* w = findWindow(s, window);
-    if (w == nullptr)
+    if (w == nullptr) {
         return invalidHandle();
+    }
     if (!(flags & SWP_NOMOVE)) {
         LONG width = w->rect.right - w->rect.left;
         LONG height = w->rect.bottom - w->rect.top;
@@ -159,8 +168,9 @@ BOOL WINAPI SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, in
             s.zorder.push_back(window);
         }
     }
-    if (!(flags & SWP_NOACTIVATE) && w->parent == nullptr)
+    if (!(flags & SWP_NOACTIVATE) && w->parent == nullptr) {
         s.active = s.foreground = window;
+    }
     return TRUE;
 }
 
@@ -170,8 +180,9 @@ HWND WINAPI WindowFromPoint(POINT point) {
     std::lock_guard lock(s.mutex);
     for (HWND h : s.zorder) {
         const RECT& r = findWindow(s, h)->rect;
-        if (point.x >= r.left && point.x < r.right && point.y >= r.top && point.y < r.bottom)
+        if (point.x >= r.left && point.x < r.right && point.y >= r.top && point.y < r.bottom) {
             return h;
+        }
     }
     return nullptr;
 }
@@ -180,8 +191,9 @@ BOOL WINAPI ScreenToClient(HWND window, LPPOINT point) {
     UserState& s = state();
     std::lock_guard lock(s.mutex);
     Window* w = findWindow(s, window);
-    if (w == nullptr || point == nullptr)
+    if (w == nullptr || point == nullptr) {
         return invalidHandle();
+    }
     POINT origin = clientOrigin(s, *w);
     point->x -= origin.x;
     point->y -= origin.y;
@@ -192,8 +204,9 @@ BOOL WINAPI ClientToScreen(HWND window, LPPOINT point) {
     UserState& s = state();
     std::lock_guard lock(s.mutex);
     Window* w = findWindow(s, window);
-    if (w == nullptr || point == nullptr)
+    if (w == nullptr || point == nullptr) {
         return invalidHandle();
+    }
     POINT origin = clientOrigin(s, *w);
     point->x += origin.x;
     point->y += origin.y;
@@ -201,8 +214,9 @@ BOOL WINAPI ClientToScreen(HWND window, LPPOINT point) {
 }
 
 int WINAPI GetWindowTextA(HWND window, LPSTR buffer, int capacity) {
-    if (buffer == nullptr || capacity <= 0)
+    if (buffer == nullptr || capacity <= 0) {
         return 0;
+    }
     UserState& s = state();
     std::lock_guard lock(s.mutex);
     Window* w = findWindow(s, window);
