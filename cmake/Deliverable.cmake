@@ -36,3 +36,45 @@ function(zx_add_deliverable name)
         target_link_options(${name} PRIVATE -Wl,--no-undefined)
     endif()
 endfunction()
+
+# zx_add_engine(<name>)
+#
+# A kind's engine: the sources in engine/ of the calling folder as a static library that
+# knows nothing of Win32 or the host; its headers are included as "engine/<file>.h".
+function(zx_add_engine name)
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/engine/*.cpp)
+    if(NOT sources)
+        message(FATAL_ERROR "zx_add_engine(${name}): no sources in ${CMAKE_CURRENT_SOURCE_DIR}/engine")
+    endif()
+    add_library(${name} STATIC ${sources})
+    target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+    target_link_libraries(${name} PRIVATE zx_warnings)
+    set_target_properties(${name} PROPERTIES CXX_VISIBILITY_PRESET hidden
+                                             VISIBILITY_INLINES_HIDDEN ON)
+endfunction()
+
+# zx_add_kind(<deliverable> [ENGINE <library>] [RESOURCES <folder>] [WIN32_LIBS <libraries...>])
+#
+# A kind's deliverable: the sources of the calling folder (not engine/) with the frame, the
+# resources <folder>/<deliverable>.rc (by default resources/<deliverable>), whose folder also
+# holds the named resource ids (<deliverable>_res.h) that the kind's sources include, and its
+# engine.
+function(zx_add_kind name)
+    cmake_parse_arguments(ARG "" "ENGINE;RESOURCES" "WIN32_LIBS" ${ARGN})
+    if(NOT TARGET zxframe)
+        return()
+    endif()
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    set(resources ${CMAKE_SOURCE_DIR}/resources/${name})
+    if(ARG_RESOURCES)
+        set(resources ${ARG_RESOURCES})
+    endif()
+    zx_add_deliverable(${name} SOURCES ${sources} RC ${resources}/${name}.rc)
+    target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${resources})
+    if(ARG_ENGINE)
+        target_link_libraries(${name} PRIVATE ${ARG_ENGINE})
+    endif()
+    if(WIN32 AND ARG_WIN32_LIBS)
+        target_link_libraries(${name} PRIVATE ${ARG_WIN32_LIBS})
+    endif()
+endfunction()

@@ -1,9 +1,11 @@
-// The counter's PropertyBlock and the hooks that the kind's descriptor gathers.
+// The counter's PropertyBlock and its drawing, which the kind's declaration hands to the
+// frame.
 #pragma once
 
 #include <cstdint>
 
 #include "zxplugin/kind.h"
+#include "zxplugin/records.h"
 
 namespace tallydisc {
 
@@ -18,9 +20,6 @@ struct CounterBlock {
     int32_t digitsRight;
     double value;
 };
-
-// The cast member's tables (counter_member.cpp).
-extern const zx::AssetKind kCounterAsset;
 
 // The sprite's drawing (counter_drawing.cpp).
 zx::Result drawCounter(zx::ActorRecord& actor, const zx::DrawRecord& record, HDC dc,

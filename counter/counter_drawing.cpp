@@ -3,7 +3,7 @@
 // digit with the neighbours above and below, shifted by how far it has rolled; the clip
 // rectangle cuts the neighbours off.
 #include "counter_block.h"
-#include "wheel_positions.h"
+#include "engine/wheel_positions.h"
 #include "zxplugin/gdi_guards.h"
 #include "zxplugin/records.h"
 

@@ -1,6 +1,7 @@
 // The equation cast member's life: defaults, the pane it creates and holds one reference to,
 // and the options it applies to the module and the pane.
 #include "equation_member.h"
+#include "formulon32_res.h"
 
 #include "engine/equation_pane.h"
 #include "engine/member_rules.h"
@@ -51,13 +52,19 @@ void destruct(zx::AssetRecord& asset) {
     b.paneId = 0;
 }
 
-zx::HostRect defaultRectangle() {
-    zx::HostRect rect{};
-    rect.top = -10;
-    rect.left = -50;
-    rect.bottom = 10;
-    rect.right = 50;
-    return rect;
+// A load applies the member's options and reads the stored text; OK in the dialog clamps
+// the equation count and applies the options.
+void normalize(zx::AssetRecord& asset, const zx::Change& change) {
+    switch (change.occasion) {
+    case zx::Occasion::Load:
+        applyLoadedBlock(asset, change.blockRead);
+        break;
+    case zx::Occasion::DialogOk:
+        applyDialogValues(asset);
+        break;
+    case zx::Occasion::Set:
+        break;
+    }
 }
 
 } // namespace
@@ -85,22 +92,18 @@ void applyMemberOptions(zx::AssetRecord& asset) {
 
 const zx::AssetKind& equationAsset() {
     static const zx::AssetKind kind = {
-        .properties = memberProperties(),
-        .saved = memberSavedFields(),
+        .rows = memberRows(),
         .commands = memberCommands(),
-        .dialog = memberDialogControls(),
         .blockSize = sizeof(EquationBlock),
         .setDefaults = setDefaults,
-        .dialogId = 108,
-        .thumbnailId = 109,
-        .defaultRect = defaultRectangle(),
-        .changedAfterConstruction = true,
+        .dialogId = IDD_PROPERTIES,
+        .thumbnailId = IDB_THUMBNAIL,
+        .defaultRect = {-10, -50, 10, 50},
+        .changes = zx::changes::kAfterConstruction | zx::changes::kAfterCommand,
+        .normalize = normalize,
+        .beforeSave = composeStoredText,
         .construct = construct,
         .destruct = destruct,
-        .callSetsChanged = true,
-        .beforeSave = composeStoredText,
-        .afterLoad = applyLoadedBlock,
-        .afterDialogOk = applyDialogValues,
     };
     return kind;
 }

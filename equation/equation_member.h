@@ -55,15 +55,13 @@ void connectMessageBoxes();
 // The member's asset description for the kind.
 const zx::AssetKind& equationAsset();
 
-// Its parts, each in its own file: the 23 properties in SymbolTable order, the three
-// commands, the saved fields with the save and load steps, the dialog's controls with the
-// OK step.
-std::span<const zx::PropertySpec> memberProperties();
+// Its parts, each in its own file: the rows (23 properties in SymbolTable order and the
+// stored text), the three commands, the save and load steps of the stored text, the OK step
+// of the dialog.
+std::span<const zx::PropertyRow> memberRows();
 std::span<const zx::CommandSpec> memberCommands();
-std::span<const zx::SavedField> memberSavedFields();
 void composeStoredText(zx::AssetRecord& asset);
 void applyLoadedBlock(zx::AssetRecord& asset, bool blockRead);
-std::span<const zx::DialogControl> memberDialogControls();
 void applyDialogValues(zx::AssetRecord& asset);
 
 } // namespace formulon

@@ -1,5 +1,7 @@
 // The equation member's commands. While the member is not ready (EquatInit 0) a command
 // finds nothing to run and the call ends as for an unknown command.
+#include <string>
+
 #include <windows.h>
 
 #include "engine/editing.h"
@@ -43,21 +45,19 @@ zx::Result clear(zx::CommandCall& call) {
 // The text is inserted at the caret in the equation text form; '|' characters are dropped
 // there, since they would split the stored text when the member is saved and reloaded.
 zx::Result insertString(zx::CommandCall& call) {
-    char text[kInsertCapacity + 1] = {};
-    call.utilities->ops->valueToString(call.utilities, &call.argv[1], text, kInsertCapacity);
-    text[kInsertCapacity] = '\0';
+    const std::string text = call.text(1, kInsertCapacity);
     EquationPane* pane = readyPane(call.asset);
     if (pane == nullptr) {
         return zx::kUnknownCommand;
     }
-    zx::equation::InsertString(pane->context(), text);
+    zx::equation::InsertString(pane->context(), text.c_str());
     return zx::kOk;
 }
 
 constexpr zx::CommandSpec kCommands[] = {
-    {"Calculate", 0, calculate},
-    {"Clear", 0, clear},
-    {"InsertString", 1, insertString},
+    {"Calculate", 0, calculate, "evaluates the equations and writes \" = value\" behind each"},
+    {"Clear", 0, clear, "empties the equations"},
+    {"InsertString", 1, insertString, "inserts text of the stored form at the caret"},
 };
 
 } // namespace

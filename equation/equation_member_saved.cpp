@@ -1,7 +1,7 @@
-// The equation member's 288-byte saved block: eight big-endian integers and the stored text
-// of its equations in a 256-byte buffer. The text is composed just before a save; after
-// every load, whatever the stream held, the member's options are applied to the module and
-// the pane and the loaded text (if any) is read.
+// The stored text of the member's 288-byte saved block (eight integers, then the text of its
+// equations in a 256-byte buffer): composed just before a save; after every load, whatever
+// the stream held, the member's options are applied to the module and the pane and the
+// loaded text (if any) is read.
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
@@ -12,31 +12,6 @@
 #include "equation_member.h"
 
 namespace formulon {
-namespace {
-
-using zx::FieldType;
-
-#define FIELD(name) static_cast<uint32_t>(offsetof(EquationBlock, name))
-
-constexpr zx::SavedField kSaved[] = {
-    {FieldType::Integer, FIELD(blackBorder)},
-    {FieldType::Integer, FIELD(backColor)},
-    {FieldType::Integer, FIELD(textColor)},
-    {FieldType::Integer, FIELD(enabled)},
-    {FieldType::Integer, FIELD(showFunctionVars)},
-    {FieldType::Integer, FIELD(showIndepVars)},
-    {FieldType::Integer, FIELD(angleUnits)},
-    {FieldType::Integer, FIELD(numEquations)},
-    {FieldType::Text, FIELD(storedText), zx::equation::kStoredTextBuffer},
-};
-
-#undef FIELD
-
-} // namespace
-
-std::span<const zx::SavedField> memberSavedFields() {
-    return kSaved;
-}
 
 // Longer texts are cut at 255 characters; the rest of the buffer is zero so that equal
 // members save equal bytes.

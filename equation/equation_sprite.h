@@ -12,9 +12,6 @@
 
 namespace formulon {
 
-// Bytes of sprite state after the actor's SymbolTable.
-extern const uint32_t kSpriteStateSize;
-
 zx::Result drawEquationSprite(zx::ActorRecord& actor, const zx::DrawRecord& record, HDC dc,
                               zx::DrawContext* context);
 zx::Result handleEquationEvent(zx::ActorRecord& actor, const zx::EventRecord& event,

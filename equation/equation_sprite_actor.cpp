@@ -1,8 +1,7 @@
 // The equation sprite's life: the button pictures loaded at construction (their sizes published
-// for the layout of the variable-pane buttons), freed at destruction, and the one sprite
-// property a script may set, "Idle", which flips the pane's blink flag.
-#include <new>
-
+// for the layout of the variable-pane buttons), freed at destruction, the pane its member
+// names, and the one sprite property a script may set, "Idle", which flips the pane's blink
+// flag.
 #include "engine/equation_pane.h"
 #include "engine/pane_elements.h"
 #include "equation_sprite.h"
@@ -10,10 +9,18 @@
 
 namespace formulon {
 
-const uint32_t kSpriteStateSize = sizeof(SpriteState);
+zx::Result linkedPane(zx::ActorRecord& actor, zx::equation::EquationPane** out) {
+    *out = nullptr;
+    int32_t id = 0;
+    const zx::Result result = kEquatPane.read(actor, &id);
+    if (result == zx::kOk) {
+        *out = zx::equation::Panes().Find(id);
+    }
+    return result;
+}
 
 zx::Result constructEquationSprite(zx::ActorRecord& actor) {
-    SpriteState& state = *new (zx::actorState(actor)) SpriteState{};
+    SpriteState& state = spriteState(actor);
     for (int i = 0; i < kButtonPictures; ++i) {
         // A picture that cannot be loaded leaves its buttons undrawn (size 0 by 0).
         zx::loadPicture(actor.header, kButtonBitmapIds[i], state.buttons[i]);
@@ -28,13 +35,12 @@ void destructEquationSprite(zx::ActorRecord& actor) {
     for (zx::Picture& picture : state.buttons) {
         zx::freePicture(actor.header, picture);
     }
-    state.~SpriteState();
 }
 
 zx::Result setEquationSpriteProp(zx::ActorRecord& actor, zx::Symbol property,
                                  const zx::HostValue*) {
-    markMemberChanged(actor);
-    const zx::Symbol idle = memberSymbol(actor, MemberProp::Idle);
+    zx::markMemberChanged(actor);
+    const zx::Symbol idle = kIdle.symbol(actor);
     if (idle == 0 || property != idle) {
         return zx::kUnknownProperty;
     }

@@ -28,15 +28,15 @@ struct MemberLook {
 
 zx::Result readLook(zx::ActorRecord& actor, MemberLook& look) {
     const struct {
-        MemberProp property;
+        const zx::MemberProperty<int32_t>& property;
         int32_t* out;
     } reads[] = {
-        {MemberProp::EquatPane, &look.paneId},        {MemberProp::EquatInit, &look.paneReady},
-        {MemberProp::BackColor, &look.backColor},     {MemberProp::TextColor, &look.textColor},
-        {MemberProp::BlackBorder, &look.blackBorder},
+        {kEquatPane, &look.paneId},        {kEquatInit, &look.paneReady},
+        {kBackColor, &look.backColor},     {kTextColor, &look.textColor},
+        {kBlackBorder, &look.blackBorder},
     };
     for (const auto& read : reads) {
-        const zx::Result result = readMemberInt(actor, read.property, read.out);
+        const zx::Result result = read.property.read(actor, read.out);
         if (result != zx::kOk) {
             return result;
         }
@@ -52,9 +52,9 @@ zx::Result createMemberPane(zx::ActorRecord& actor, int width, int height, int32
     if (EquationPane* pane = Panes().Find(id)) {
         pane->InitPane({2, 0, width, height});
     }
-    zx::Result result = writeMemberInt(actor, MemberProp::EquatInit, 1);
+    zx::Result result = kEquatInit.write(actor, 1);
     if (result == zx::kOk) {
-        result = writeMemberInt(actor, MemberProp::EquatPane, id);
+        result = kEquatPane.write(actor, id);
     }
     Panes().Release(id);
     *paneId = id;

@@ -14,13 +14,7 @@
 namespace formulon {
 namespace {
 
-constexpr int32_t kPress = 1;
-constexpr int32_t kDrag = 2;
-constexpr int32_t kRelease = 3;
-constexpr int32_t kKey = 9;
-constexpr int32_t kEnd = 10;
-constexpr int32_t kFocus = 11;
-constexpr int32_t kBlur = 12;
+using namespace zx::event;
 
 void beep() {
     sndPlaySoundA("Default Beep", SND_ASYNC);
@@ -63,9 +57,9 @@ zx::Result handleEquationEvent(zx::ActorRecord& actor, const zx::EventRecord& ev
     *handled = 0;
     int32_t enabled = 0;
     int32_t shockwave = 0;
-    zx::Result result = readMemberInt(actor, MemberProp::Enabled, &enabled);
+    zx::Result result = kEnabled.read(actor, &enabled);
     if (result == zx::kOk) {
-        result = readMemberInt(actor, MemberProp::Shockwave, &shockwave);
+        result = kShockwave.read(actor, &shockwave);
     }
     if (result != zx::kOk) {
         return result;
@@ -73,13 +67,13 @@ zx::Result handleEquationEvent(zx::ActorRecord& actor, const zx::EventRecord& ev
     const int32_t kind = event.words[0];
     if (enabled == 0) {
         // A disabled sprite leaves presses and keys to the host, with a beep.
-        if (kind == kPress || kind == kKey) {
+        if (kind == kMouseDown || kind == kKey) {
             beep();
         }
         return zx::kOk;
     }
 
-    markMemberChanged(actor);
+    zx::markMemberChanged(actor);
     zx::equation::EquationPane* pane = nullptr;
     result = linkedPane(actor, &pane);
     if (result != zx::kOk) {
@@ -92,17 +86,17 @@ zx::Result handleEquationEvent(zx::ActorRecord& actor, const zx::EventRecord& ev
 
     SpriteState& state = spriteState(actor);
     switch (kind) {
-    case kPress:
+    case kMouseDown:
         takeWindowUnderCursor(state, shockwave);
         pane->ClickAt(event.words[3] - state.rect.left, event.words[2] - state.rect.top);
         sendRefresh(actor);
         *handled = 1;
         break;
-    case kDrag:
+    case kMouseDrag:
         pane->RestorePrefix();
         *handled = 1;
         break;
-    case kRelease:
+    case kMouseUp:
         pane->EndDrag();
         sendRefresh(actor);
         *handled = 1;

@@ -1,12 +1,12 @@
-// The equation sprite's own state in the actor record, and its road to the member's
-// properties: read with the member's GetProp and ValueToInteger, written with IntegerToValue
-// and the member's SetProp, every value released again.
+// The equation sprite's own state in the actor record, and the member properties it uses.
 #pragma once
 
 #include <cstdint>
 
 #include <windows.h>
 
+#include "formulon32_res.h"
+#include "zxplugin/kind_support.h"
 #include "zxplugin/picture.h"
 #include "zxplugin/records.h"
 
@@ -18,9 +18,11 @@ namespace formulon {
 
 // The four variable-pane button pictures, in the order of the layout's picture indices.
 inline constexpr int kButtonPictures = 4;
-inline constexpr int32_t kButtonBitmapIds[kButtonPictures] = {104, 106, 105, 107};
+inline constexpr int32_t kButtonBitmapIds[kButtonPictures] = {
+    IDB_BUTTON_UNCHANGED_UP, IDB_BUTTON_INDEPENDENT_UP, IDB_BUTTON_UNCHANGED_DOWN,
+    IDB_BUTTON_INDEPENDENT_DOWN};
 
-// Made in the actor's state by the sprite's construction, ended by its destruction.
+// Made with the actor and destroyed with it (zx::ActorState).
 struct SpriteState {
     RECT rect;        // the sprite rectangle of the last Draw, stage coordinates
     HWND window;      // under the cursor at the last press or focus event; owns the caret
@@ -28,32 +30,25 @@ struct SpriteState {
     zx::Picture buttons[kButtonPictures];
 };
 
+using SpriteStateOf = zx::ActorState<SpriteState>;
+
 inline SpriteState& spriteState(zx::ActorRecord& actor) {
-    return zx::stateOf<SpriteState>(actor);
+    return SpriteStateOf::of(actor);
 }
 
-// The member properties the sprite uses.
-enum class MemberProp {
-    EquatPane,
-    EquatInit,
-    Idle,
-    Enabled,
-    BackColor,
-    TextColor,
-    BlackBorder,
-    Shockwave,
-};
+// The member properties the sprite reads and writes, through the member's GetProp and
+// SetProp.
+inline constexpr zx::MemberProperty<int32_t> kEquatPane{"EquatPane"};
+inline constexpr zx::MemberProperty<int32_t> kEquatInit{"EquatInit"};
+inline constexpr zx::MemberProperty<int32_t> kIdle{"Idle"};
+inline constexpr zx::MemberProperty<int32_t> kEnabled{"Enabled"};
+inline constexpr zx::MemberProperty<int32_t> kBackColor{"BackColor"};
+inline constexpr zx::MemberProperty<int32_t> kTextColor{"TextColor"};
+inline constexpr zx::MemberProperty<int32_t> kBlackBorder{"BlackBorder"};
+inline constexpr zx::MemberProperty<int32_t> kShockwave{"Shockwave"};
 
-// The actor's symbol of a member property, 0 when the kind does not have it.
-zx::Symbol memberSymbol(zx::ActorRecord& actor, MemberProp property);
-// GetProp and ValueToInteger; the host's result on failure (out is left alone).
-zx::Result readMemberInt(zx::ActorRecord& actor, MemberProp property, int32_t* out);
-// IntegerToValue and SetProp.
-zx::Result writeMemberInt(zx::ActorRecord& actor, MemberProp property, int32_t value);
 // The live pane that the member's "EquatPane" names, or null when it names none (a script may
 // have written any integer there). The host's result when the property cannot be read.
 zx::Result linkedPane(zx::ActorRecord& actor, zx::equation::EquationPane** out);
-// The member's ChangedFlag, so that the next Idle asks for a redraw.
-void markMemberChanged(zx::ActorRecord& actor);
 
 } // namespace formulon

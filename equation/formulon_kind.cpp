@@ -2,25 +2,13 @@
 // member's and sprite's descriptions.
 #include "equation_member.h"
 #include "equation_sprite.h"
-
-namespace formulon {
-namespace {
-
-constexpr zx::Guid kRegistrarClass{
-    0x4E0F0C00, 0xF4E9, 0x11CF, {0xBE, 0xFD, 0x00, 0xA0, 0x24, 0x06, 0xE9, 0x43}};
-constexpr zx::Guid kAssetClass{
-    0x751E21A0, 0xF4E9, 0x11CF, {0xBE, 0xFD, 0x00, 0xA0, 0x24, 0x06, 0xE9, 0x43}};
-constexpr zx::Guid kActorClass{
-    0x95326960, 0xF4E9, 0x11CF, {0xBE, 0xFD, 0x00, 0xA0, 0x24, 0x06, 0xE9, 0x43}};
-
-} // namespace
-} // namespace formulon
+#include "equation_sprite_state.h"
 
 const zx::Kind& zx::thisKind() {
     static const Kind kind = {
-        .registrarClass = formulon::kRegistrarClass,
-        .assetClass = formulon::kAssetClass,
-        .actorClass = formulon::kActorClass,
+        .registrarClass = guid("4E0F0C00-F4E9-11CF-BEFD-00A02406E943"),
+        .assetClass = guid("751E21A0-F4E9-11CF-BEFD-00A02406E943"),
+        .actorClass = guid("95326960-F4E9-11CF-BEFD-00A02406E943"),
         .version = 1,
         .hasAssetAux = true,
         .symbol = "formulon",
@@ -29,10 +17,9 @@ const zx::Kind& zx::thisKind() {
         .asset = formulon::equationAsset(),
         .actor =
             {
-                .stateSize = formulon::kSpriteStateSize,
+                .state = formulon::SpriteStateOf::spec,
                 .caps = 6,
                 .keepsSpriteHost = true,
-                .drawClearsChanged = false,
                 .draw = formulon::drawEquationSprite,
                 .handleEvent = formulon::handleEquationEvent,
                 .setProp = formulon::setEquationSpriteProp,

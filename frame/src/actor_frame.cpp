@@ -48,7 +48,7 @@ Result ZX_CALL setSpriteHost(SpriteActorInterface* self, SpriteHost* host) {
 
 Result ZX_CALL linkAsset(SpriteActorInterface* self, int32_t kind, AssetInterface* asset) {
     ActorRecord& actor = recordOf(self);
-    if (kind == 1) {
+    if (kind == kLinkMember) {
         AssetInterface* previous = actor.asset;
         actor.asset = retain(asset);
         releaseKept(previous);
@@ -92,11 +92,11 @@ Result ZX_CALL draw(SpriteActorInterface* self, const DrawRecord* record, intptr
     const ActorKind& kind = thisKind().actor;
     const NativeInfo info = nativeInfoOf(context);
     Result result = kOk;
-    if (info.kind >= 1 && info.kind <= 3 && info.dc != nullptr && kind.draw != nullptr &&
+    if (isDrawableContext(info.kind) && info.dc != nullptr && kind.draw != nullptr &&
         linkedAsset(actor) != nullptr) {
         result = kind.draw(actor, *record, info.dc, context);
     }
-    if (kind.drawClearsChanged) {
+    if ((thisKind().asset.changes & changes::kClearedByDraw) != 0) {
         if (AssetRecord* asset = linkedAsset(actor)) {
             asset->changedFlag = 0;
         }
@@ -149,16 +149,24 @@ Result ZX_CALL actorConstruct(void* instance) {
         actor.utilities = utilities.release();
         lookUpPropertySymbols(actor.utilities, actorSymbols(actor));
     }
-    if (thisKind().actor.construct != nullptr) {
-        return thisKind().actor.construct(actor);
+    const ActorKind& kind = thisKind().actor;
+    if (kind.state.create != nullptr) {
+        kind.state.create(actorState(actor));
+    }
+    if (kind.construct != nullptr) {
+        return kind.construct(actor);
     }
     return kOk;
 }
 
 Result ZX_CALL actorDestruct(void* instance) {
     auto& actor = *static_cast<ActorRecord*>(instance);
-    if (thisKind().actor.destruct != nullptr) {
-        thisKind().actor.destruct(actor);
+    const ActorKind& kind = thisKind().actor;
+    if (kind.destruct != nullptr) {
+        kind.destruct(actor);
+    }
+    if (kind.state.destroy != nullptr) {
+        kind.state.destroy(actorState(actor));
     }
     releaseKept(actor.asset);
     releaseKept(actor.spriteServices);

@@ -65,15 +65,15 @@ Result ZX_CALL newSpriteActor(AssetInterface* self, SpriteActorInterface** out) 
     if (result != kOk) {
         return result;
     }
-    actor->ops->linkAsset(actor, 1, self);
+    actor->ops->linkAsset(actor, kLinkMember, self);
     *out = actor;
     return kOk;
 }
 
 Result ZX_CALL getChangeState(AssetInterface* self, int32_t kind, int32_t* state) {
     // Nothing is written unless the dialog was closed with OK: callers pre-set the word.
-    if (recordOf(self).dialogState == 2 && kind == 1) {
-        *state = 2;
+    if (recordOf(self).dialogState == kDialogClosedOk && kind == 1) {
+        *state = kDialogClosedOk;
     }
     return kOk;
 }
@@ -141,7 +141,7 @@ Result ZX_CALL assetConstruct(void* instance) {
     if (kind.setDefaults != nullptr) {
         kind.setDefaults(propertyBlock(asset));
     }
-    if (kind.changedAfterConstruction) {
+    if ((kind.changes & changes::kAfterConstruction) != 0) {
         asset.changedFlag = 1;
     }
     HostRef<HostUtilities> utilities;

@@ -7,7 +7,7 @@ namespace zx {
 Result ZX_CALL assetCallFunction(AssetInterface* self, Symbol command, int32_t argc,
                                  const HostValue* argv, HostValue* result) {
     AssetRecord& asset = *assetOf(self);
-    if (thisKind().asset.callSetsChanged) {
+    if ((thisKind().asset.changes & changes::kAfterCommand) != 0) {
         asset.changedFlag = 1;
     }
     HostUtilities* utilities = asset.utilities;
@@ -23,7 +23,7 @@ Result ZX_CALL assetCallFunction(AssetInterface* self, Symbol command, int32_t a
         if (argc < entry.minArguments) {
             return static_cast<Result>(0x800407E0u + static_cast<uint32_t>(entry.minArguments));
         }
-        CommandCall call{asset, utilities, argc, argv, result};
+        CommandCall call{asset, *utilities, argc, argv, result};
         return entry.run(call);
     }
     return kUnknownCommand;

@@ -1,6 +1,8 @@
 // Declarations shared by the frame's own sources; not for sprite kinds.
 #pragma once
 
+#include <vector>
+
 #include <windows.h>
 
 #include "zxplugin/records.h"
@@ -39,6 +41,10 @@ Result ZX_CALL actorDestruct(void* instance);
 // Looks up every property name of the kind into a SymbolTable, after filling it with the
 // symbol of the empty text.
 void lookUpPropertySymbols(HostUtilities* utilities, Symbol* table);
+
+// The saved rows in their saved order, and the size of the saved block.
+const std::vector<const PropertyRow*>& savedRows();
+uint32_t savedSize();
 
 // The native info of a draw context; kind 0 when the context or the call fails.
 struct NativeInfo {

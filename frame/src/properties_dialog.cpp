@@ -27,36 +27,44 @@ void writeInt32(char* field, int32_t v) {
 
 void fillControls(HWND dialog, AssetRecord& asset) {
     char* block = static_cast<char*>(propertyBlock(asset));
-    for (const DialogControl& control : thisKind().asset.dialog) {
-        char* field = block + control.offset;
-        switch (control.type) {
-        case ControlType::Integer:
+    for (const PropertyRow& row : thisKind().asset.rows) {
+        const DialogBinding& control = row.control;
+        if (control.type == ControlType::None || !row.hasField) {
+            continue;
+        }
+        char* field = block + row.offset;
+        if (control.type == ControlType::Check) {
+            CheckDlgButton(dialog, control.id, readInt32(field) != 0 ? BST_CHECKED : 0);
+            continue;
+        }
+        if (control.type == ControlType::Radio) {
+            for (int32_t i = 0; i < control.count; ++i) {
+                CheckDlgButton(dialog, control.id + i, readInt32(field) == i ? BST_CHECKED : 0);
+            }
+            continue;
+        }
+        switch (row.type) {
+        case FieldType::Integer:
             SetDlgItemInt(dialog, control.id, static_cast<UINT>(readInt32(field)), TRUE);
             break;
-        case ControlType::Color: {
+        case FieldType::Color: {
             const auto color = static_cast<uint32_t>(readInt32(field));
             SetDlgItemInt(dialog, control.id, static_cast<UINT>(colorRed(color)), TRUE);
             SetDlgItemInt(dialog, control.id + 1, static_cast<UINT>(colorGreen(color)), TRUE);
             SetDlgItemInt(dialog, control.id + 2, static_cast<UINT>(colorBlue(color)), TRUE);
             break;
         }
-        case ControlType::Float: {
+        case FieldType::Float: {
             double number;
             std::memcpy(&number, field, sizeof number);
+            // "%f" of the largest double has 309 digits before the point.
             char text[512];
             std::snprintf(text, sizeof text, "%f", number);
             SetDlgItemTextA(dialog, control.id, text);
             break;
         }
-        case ControlType::Check:
-            CheckDlgButton(dialog, control.id, readInt32(field) != 0 ? BST_CHECKED : 0);
-            break;
-        case ControlType::Text:
+        case FieldType::Text:
             SetDlgItemTextA(dialog, control.id, field);
-            break;
-        case ControlType::Radio:
-            CheckDlgButton(dialog, control.id,
-                           readInt32(field) == control.radioValue ? BST_CHECKED : 0);
             break;
         }
     }
@@ -64,14 +72,30 @@ void fillControls(HWND dialog, AssetRecord& asset) {
 
 void storeControls(HWND dialog, AssetRecord& asset) {
     char* block = static_cast<char*>(propertyBlock(asset));
-    for (const DialogControl& control : thisKind().asset.dialog) {
-        char* field = block + control.offset;
-        switch (control.type) {
-        case ControlType::Integer:
+    for (const PropertyRow& row : thisKind().asset.rows) {
+        const DialogBinding& control = row.control;
+        if (control.type == ControlType::None || !row.hasField) {
+            continue;
+        }
+        char* field = block + row.offset;
+        if (control.type == ControlType::Check) {
+            writeInt32(field, IsDlgButtonChecked(dialog, control.id) == BST_CHECKED ? 1 : 0);
+            continue;
+        }
+        if (control.type == ControlType::Radio) {
+            for (int32_t i = 0; i < control.count; ++i) {
+                if (IsDlgButtonChecked(dialog, control.id + i) == BST_CHECKED) {
+                    writeInt32(field, i);
+                }
+            }
+            continue;
+        }
+        switch (row.type) {
+        case FieldType::Integer:
             writeInt32(field,
                        static_cast<int32_t>(GetDlgItemInt(dialog, control.id, nullptr, TRUE)));
             break;
-        case ControlType::Color: {
+        case FieldType::Color: {
             // Each component keeps its low 8 bits: 300 is stored as 44.
             const auto red = static_cast<int32_t>(GetDlgItemInt(dialog, control.id, nullptr, TRUE));
             const auto green =
@@ -82,25 +106,17 @@ void storeControls(HWND dialog, AssetRecord& asset) {
                        static_cast<int32_t>(packColor(red & 0xFF, green & 0xFF, blue & 0xFF)));
             break;
         }
-        case ControlType::Float: {
+        case FieldType::Float: {
             char text[20] = {}; // at most 19 characters are read
             GetDlgItemTextA(dialog, control.id, text, sizeof text);
             const double number = std::strtod(text, nullptr);
             std::memcpy(field, &number, sizeof number);
             break;
         }
-        case ControlType::Check:
-            writeInt32(field, IsDlgButtonChecked(dialog, control.id) == BST_CHECKED ? 1 : 0);
-            break;
-        case ControlType::Text:
-            if (control.size > 0) {
-                GetDlgItemTextA(dialog, control.id, field, static_cast<int>(control.size));
-                field[control.size - 1] = '\0';
-            }
-            break;
-        case ControlType::Radio:
-            if (IsDlgButtonChecked(dialog, control.id) == BST_CHECKED) {
-                writeInt32(field, control.radioValue);
+        case FieldType::Text:
+            if (row.size > 0) {
+                GetDlgItemTextA(dialog, control.id, field, static_cast<int>(row.size));
+                field[row.size - 1] = '\0';
             }
             break;
         }
@@ -111,7 +127,7 @@ INT_PTR CALLBACK dialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
     if (message == WM_INITDIALOG) {
         gDialogAsset = assetOf(reinterpret_cast<AssetInterface*>(lParam));
         if (gDialogAsset != nullptr) {
-            gDialogAsset->dialogState = 0;
+            gDialogAsset->dialogState = kDialogOpen;
             fillControls(dialog, *gDialogAsset);
         }
         return 0;
@@ -122,12 +138,13 @@ INT_PTR CALLBACK dialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
     switch (LOWORD(wParam)) {
     case IDOK:
         if (gDialogAsset != nullptr) {
+            const AssetKind& kind = thisKind().asset;
             storeControls(dialog, *gDialogAsset);
-            if (thisKind().asset.afterDialogOk != nullptr) {
-                thisKind().asset.afterDialogOk(*gDialogAsset);
+            if (kind.normalize != nullptr) {
+                kind.normalize(*gDialogAsset, Change{Occasion::DialogOk});
             }
-            gDialogAsset->dialogState = 2;
-            if (thisKind().asset.dialogOkSetsChanged) {
+            gDialogAsset->dialogState = kDialogClosedOk;
+            if ((kind.changes & changes::kAfterDialogOk) != 0) {
                 gDialogAsset->changedFlag = 1;
             }
         }

@@ -1,108 +1,130 @@
-// GetProp and SetProp: the symbol is searched in the SymbolTable, in property order, and
-// the matching row of the kind's property table says how the value is converted.
+// GetProp and SetProp: the symbol is searched in the SymbolTable, in row order, and the
+// matching row says how the value is converted, whether the access is allowed and whether
+// the write marks the member changed.
 #include <cstring>
 
 #include "frame_internal.h"
 
+#include "zxplugin/kind_support.h"
+
 namespace zx {
 namespace {
 
-// The row of a symbol, or -1.
+// The row of a script-visible symbol, or -1. Rows without a name are never found.
 int findProperty(AssetRecord& asset, Symbol symbol) {
     const Symbol* table = assetSymbols(asset);
-    const size_t count = thisKind().asset.properties.size();
-    for (size_t i = 0; i < count; ++i) {
-        if (table[i] == symbol) {
+    const auto rows = thisKind().asset.rows;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i].name != nullptr && table[i] == symbol) {
             return static_cast<int>(i);
         }
     }
     return -1;
 }
 
-char* fieldOf(AssetRecord& asset, const PropertySpec& entry) {
-    return static_cast<char*>(propertyBlock(asset)) + entry.offset;
+char* fieldOf(AssetRecord& asset, const PropertyRow& row) {
+    return static_cast<char*>(propertyBlock(asset)) + row.offset;
+}
+
+Result readField(AssetRecord& asset, const PropertyRow& row, ScriptAnswer& out) {
+    const char* field = fieldOf(asset, row);
+    switch (row.type) {
+    case FieldType::Integer:
+    case FieldType::Color: {
+        int32_t number;
+        std::memcpy(&number, field, sizeof number);
+        return out.integer(number);
+    }
+    case FieldType::Float: {
+        double number;
+        std::memcpy(&number, field, sizeof number);
+        return out.number(number);
+    }
+    case FieldType::Text:
+        return out.text(field);
+    }
+    return kUnknownProperty;
+}
+
+// Conversion results are not checked: a failed conversion leaves the field as it was.
+void writeField(AssetRecord& asset, const PropertyRow& row, const ScriptValue& value) {
+    char* field = fieldOf(asset, row);
+    switch (row.type) {
+    case FieldType::Integer:
+    case FieldType::Color: {
+        int32_t number;
+        std::memcpy(&number, field, sizeof number);
+        number = value.integer(number);
+        std::memcpy(field, &number, sizeof number);
+        break;
+    }
+    case FieldType::Float: {
+        double number;
+        std::memcpy(&number, field, sizeof number);
+        number = value.number(number);
+        std::memcpy(field, &number, sizeof number);
+        break;
+    }
+    case FieldType::Text:
+        value.textInto(field, row.size);
+        break;
+    }
 }
 
 } // namespace
 
 Result ZX_CALL assetGetProp(AssetInterface* self, Symbol property, HostValue* out) {
     AssetRecord& asset = *assetOf(self);
-    const int row = findProperty(asset, property);
-    if (row < 0) {
+    const int index = findProperty(asset, property);
+    if (index < 0) {
         return kUnknownProperty;
     }
     HostUtilities* utilities = asset.utilities;
     if (utilities == nullptr) {
         return kNoSuchInterface;
     }
-    const PropertySpec& entry = thisKind().asset.properties[row];
-    if (entry.get != nullptr) {
-        return entry.get(asset, *utilities, out);
+    const PropertyRow& row = thisKind().asset.rows[static_cast<size_t>(index)];
+    if (!row.readable()) {
+        return kUnknownProperty;
     }
-    const char* field = fieldOf(asset, entry);
-    switch (entry.type) {
-    case FieldType::Integer:
-    case FieldType::Color: {
-        int32_t number;
-        std::memcpy(&number, field, sizeof number);
-        return utilities->ops->integerToValue(utilities, number, out);
-    }
-    case FieldType::Float: {
-        double number;
-        std::memcpy(&number, field, sizeof number);
-        return utilities->ops->floatToValue(utilities, number, out);
-    }
-    case FieldType::Text:
-        return utilities->ops->stringToValue(utilities, field, out);
-    }
-    return kUnknownProperty;
+    ScriptAnswer answer(*utilities, out);
+    return row.get != nullptr ? row.get(asset, answer) : readField(asset, row, answer);
 }
 
 Result ZX_CALL assetSetProp(AssetInterface* self, Symbol property, const HostValue* value) {
     AssetRecord& asset = *assetOf(self);
     const AssetKind& kind = thisKind().asset;
-    asset.changedFlag = 1; // also for names the kind does not know
-    const int row = findProperty(asset, property);
-    if (row < 0) {
-        return kind.unknownSetSucceeds ? kOk : kUnknownProperty;
+    const int index = findProperty(asset, property);
+    if (index < 0) {
+        if (kind.unknownWrite != UnknownWrite::RefusedUnmarked) {
+            asset.changedFlag = 1;
+        }
+        return kind.unknownWrite == UnknownWrite::Ignored ? kOk : kUnknownProperty;
     }
+    const auto row = static_cast<size_t>(index);
+    const PropertyRow& entry = kind.rows[row];
+    if (entry.marksChanged) {
+        asset.changedFlag = 1;
+    }
+    Result result = kOk;
     HostUtilities* utilities = asset.utilities;
-    const PropertySpec& entry = kind.properties[row];
-    if (entry.set != nullptr) {
-        return utilities != nullptr ? entry.set(asset, *utilities, value) : kOk;
+    if (entry.access == Access::IgnoresWrites) {
+        return kOk;
     }
-    char* field = fieldOf(asset, entry);
-    // Conversion results are not checked: a failed conversion leaves the field as it was.
-    if (utilities != nullptr) {
-        switch (entry.type) {
-        case FieldType::Integer:
-        case FieldType::Color: {
-            int32_t number;
-            std::memcpy(&number, field, sizeof number);
-            utilities->ops->valueToInteger(utilities, value, &number);
-            std::memcpy(field, &number, sizeof number);
-            break;
-        }
-        case FieldType::Float: {
-            double number;
-            std::memcpy(&number, field, sizeof number);
-            utilities->ops->valueToFloat(utilities, value, &number);
-            std::memcpy(field, &number, sizeof number);
-            break;
-        }
-        case FieldType::Text:
-            if (entry.size > 0) {
-                utilities->ops->valueToString(utilities, value, field,
-                                              static_cast<int32_t>(entry.size - 1));
-                field[entry.size - 1] = '\0';
-            }
-            break;
+    if (!entry.writable()) {
+        result = kUnknownProperty;
+    } else if (utilities != nullptr) {
+        const ScriptValue incoming(*utilities, value);
+        if (entry.set != nullptr) {
+            result = entry.set(asset, incoming);
+        } else {
+            writeField(asset, entry, incoming);
         }
     }
-    if (kind.afterSet != nullptr) {
-        kind.afterSet(asset, static_cast<size_t>(row));
+    if (kind.normalize != nullptr) {
+        kind.normalize(asset, Change{Occasion::Set, row});
     }
-    return kOk;
+    return result;
 }
 
 } // namespace zx

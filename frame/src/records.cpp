@@ -10,7 +10,7 @@ constexpr uint32_t alignUp(uint32_t n) {
 }
 
 uint32_t symbolBytes() {
-    return static_cast<uint32_t>(thisKind().asset.properties.size() * sizeof(Symbol));
+    return static_cast<uint32_t>(thisKind().asset.rows.size() * sizeof(Symbol));
 }
 uint32_t assetBlockOffset() {
     return alignUp(sizeof(AssetRecord) + symbolBytes());
@@ -32,7 +32,7 @@ uint32_t assetInstanceSize() {
     return assetBlockOffset() + alignUp(thisKind().asset.blockSize);
 }
 uint32_t actorInstanceSize() {
-    return actorStateOffset() + alignUp(thisKind().actor.stateSize);
+    return actorStateOffset() + alignUp(thisKind().actor.state.size);
 }
 
 Symbol* assetSymbols(AssetRecord& asset) {
@@ -63,17 +63,19 @@ AssetRecord* linkedAsset(ActorRecord& actor) {
 }
 
 void lookUpPropertySymbols(HostUtilities* utilities, Symbol* table) {
-    const auto& properties = thisKind().asset.properties;
+    const auto rows = thisKind().asset.rows;
     if (utilities == nullptr) {
         return;
     }
     Symbol empty = 0;
     utilities->ops->stringToSymbol(utilities, "", &empty);
-    for (size_t i = 0; i < properties.size(); ++i) {
+    for (size_t i = 0; i < rows.size(); ++i) {
         table[i] = empty;
     }
-    for (size_t i = 0; i < properties.size(); ++i) {
-        utilities->ops->stringToSymbol(utilities, properties[i].name, &table[i]);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i].name != nullptr) {
+            utilities->ops->stringToSymbol(utilities, rows[i].name, &table[i]);
+        }
     }
 }
 

@@ -10,6 +10,30 @@
 
 namespace zx {
 
+const std::vector<const PropertyRow*>& savedRows() {
+    static const std::vector<const PropertyRow*> order = [] {
+        const auto rows = thisKind().asset.rows;
+        std::vector<const PropertyRow*> saved;
+        for (int position = 0;; ++position) {
+            const PropertyRow* holder = nullptr;
+            for (const PropertyRow& row : rows) {
+                if (row.savedAt == position) {
+                    holder = &row;
+                }
+            }
+            if (holder == nullptr) {
+                return saved;
+            }
+            saved.push_back(holder);
+        }
+    }();
+    return order;
+}
+
+uint32_t savedSize() {
+    return savedBlockSize(thisKind().asset.rows);
+}
+
 namespace {
 
 // Opens the stream and, when it holds exactly the saved size, reads every field into a copy
@@ -22,7 +46,7 @@ Result readSavedBlock(AssetRecord& asset, MediaStream* stream, bool& blockRead) 
     }
     int32_t size = -1;
     result = stream->ops->getSize(stream, &size);
-    const uint32_t expected = savedSize(kind.saved);
+    const uint32_t expected = savedSize();
     // A block of any other size is ignored silently: stored movies rely on it.
     if (result == kOk && size >= 0 && static_cast<uint32_t>(size) == expected) {
         std::vector<uint8_t> loaded(static_cast<const uint8_t*>(propertyBlock(asset)),
@@ -30,8 +54,8 @@ Result readSavedBlock(AssetRecord& asset, MediaStream* stream, bool& blockRead) 
                                         kind.blockSize);
         std::vector<uint8_t> bytes;
         Result firstFailure = kOk;
-        for (const SavedField& field : kind.saved) {
-            const uint32_t width = savedWidth(field);
+        for (const PropertyRow* field : savedRows()) {
+            const uint32_t width = savedWidth(*field);
             bytes.assign(width, 0);
             result = stream->ops->read(stream, bytes.data(), static_cast<int32_t>(width), 0);
             if (result != kOk) {
@@ -40,7 +64,7 @@ Result readSavedBlock(AssetRecord& asset, MediaStream* stream, bool& blockRead) 
                 }
                 continue;
             }
-            decodeField(field, bytes.data(), loaded.data());
+            decodeField(*field, bytes.data(), loaded.data());
         }
         if (firstFailure == kOk) {
             std::memcpy(propertyBlock(asset), loaded.data(), kind.blockSize);
@@ -55,12 +79,12 @@ Result readSavedBlock(AssetRecord& asset, MediaStream* stream, bool& blockRead) 
 } // namespace
 
 Result ZX_CALL assetGetSavedSize(AssetInterface*, int32_t* bytes) {
-    *bytes = static_cast<int32_t>(savedSize(thisKind().asset.saved));
+    *bytes = static_cast<int32_t>(savedSize());
     return kOk;
 }
 
 Result ZX_CALL assetSaveProps(AssetInterface* self, MediaStream* stream) {
-    const auto& fields = thisKind().asset.saved;
+    const auto& fields = savedRows();
     if (fields.empty()) {
         return kOk;
     }
@@ -76,15 +100,15 @@ Result ZX_CALL assetSaveProps(AssetInterface* self, MediaStream* stream) {
     // failed save is never reported as success.
     Result firstFailure = kOk;
     uint8_t bytes[1024];
-    for (const SavedField& field : fields) {
-        const uint32_t width = savedWidth(field);
+    for (const PropertyRow* field : fields) {
+        const uint32_t width = savedWidth(*field);
         std::vector<uint8_t> large;
         uint8_t* buffer = bytes;
         if (width > sizeof bytes) {
             large.resize(width);
             buffer = large.data();
         }
-        encodeField(field, propertyBlock(asset), buffer);
+        encodeField(*field, propertyBlock(asset), buffer);
         result = stream->ops->write(stream, buffer, static_cast<int32_t>(width), 0);
         if (result != kOk && firstFailure == kOk) {
             firstFailure = result;
@@ -96,15 +120,15 @@ Result ZX_CALL assetSaveProps(AssetInterface* self, MediaStream* stream) {
 
 Result ZX_CALL assetLoadProps(AssetInterface* self, MediaStream* stream) {
     const AssetKind& kind = thisKind().asset;
-    if (kind.saved.empty()) {
+    if (savedRows().empty()) {
         return kOk;
     }
     AssetRecord& asset = *assetOf(self);
     bool blockRead = false;
     const Result result = readSavedBlock(asset, stream, blockRead);
     // Kinds that apply what they hold after a load do so whatever the stream gave.
-    if (kind.afterLoad != nullptr) {
-        kind.afterLoad(asset, blockRead);
+    if (kind.normalize != nullptr) {
+        kind.normalize(asset, Change{Occasion::Load, 0, blockRead});
     }
     return result;
 }

@@ -6,34 +6,13 @@
 
 namespace zx {
 
-uint32_t savedWidth(const SavedField& field) {
-    switch (field.type) {
-    case FieldType::Integer:
-    case FieldType::Color:
-        return 4;
-    case FieldType::Float:
-        return 8;
-    case FieldType::Text:
-        return field.size;
-    }
-    return 0;
-}
-
-uint32_t savedSize(std::span<const SavedField> fields) {
-    uint32_t total = 0;
-    for (const SavedField& field : fields) {
-        total += savedWidth(field);
-    }
-    return total;
-}
-
-void encodeField(const SavedField& field, const void* block, uint8_t* out) {
-    const auto* in = static_cast<const uint8_t*>(block) + field.offset;
-    if (field.type == FieldType::Text) {
-        std::memcpy(out, in, field.size);
+void encodeField(const PropertyRow& row, const void* block, uint8_t* out) {
+    const auto* in = static_cast<const uint8_t*>(block) + row.offset;
+    if (row.type == FieldType::Text) {
+        std::memcpy(out, in, row.size);
         return;
     }
-    const uint32_t width = savedWidth(field);
+    const uint32_t width = savedWidth(row);
     uint64_t bits = 0;
     if (width == 4) {
         uint32_t word;
@@ -47,16 +26,16 @@ void encodeField(const SavedField& field, const void* block, uint8_t* out) {
     }
 }
 
-void decodeField(const SavedField& field, const uint8_t* in, void* block) {
-    auto* out = static_cast<uint8_t*>(block) + field.offset;
-    if (field.type == FieldType::Text) {
-        std::memcpy(out, in, field.size);
-        if (field.size > 0) {
-            out[field.size - 1] = '\0'; // a stored text is always terminated in memory
+void decodeField(const PropertyRow& row, const uint8_t* in, void* block) {
+    auto* out = static_cast<uint8_t*>(block) + row.offset;
+    if (row.type == FieldType::Text) {
+        std::memcpy(out, in, row.size);
+        if (row.size > 0) {
+            out[row.size - 1] = '\0'; // a stored text is always terminated in memory
         }
         return;
     }
-    const uint32_t width = savedWidth(field);
+    const uint32_t width = savedWidth(row);
     uint64_t bits = 0;
     for (uint32_t i = 0; i < width; ++i) {
         bits = (bits << 8) | in[i];

@@ -1,4 +1,4 @@
-#include "wheel_positions.h"
+#include "engine/wheel_positions.h"
 
 #include <cmath>
 #include <limits>

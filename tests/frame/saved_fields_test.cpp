@@ -15,11 +15,11 @@ struct Block {
     char text[6];
 };
 
-constexpr zx::SavedField kFields[] = {
-    {zx::FieldType::Integer, offsetof(Block, number)},
-    {zx::FieldType::Color, offsetof(Block, color)},
-    {zx::FieldType::Float, offsetof(Block, value)},
-    {zx::FieldType::Text, offsetof(Block, text), 6},
+constexpr zx::PropertyRow kFields[] = {
+    zx::hidden(ZX_FIELD(Block, number)).saved(0),
+    zx::hidden(ZX_FIELD(Block, color)).saved(1),
+    zx::hidden(ZX_FIELD(Block, value)).saved(2),
+    zx::hidden(ZX_FIELD(Block, text)).saved(3),
 };
 
 } // namespace
@@ -60,5 +60,6 @@ TEST(SavedFields, StoredTextIsTerminatedEvenWhenTheBytesAreNot) {
 }
 
 TEST(SavedFields, SizeAddsTheStoredWidths) {
-    EXPECT_EQ(zx::savedSize(kFields), 4u + 4u + 8u + 6u);
+    static_assert(zx::savedBlockSize(kFields) == 4u + 4u + 8u + 6u);
+    EXPECT_EQ(zx::savedBlockSize(kFields), 4u + 4u + 8u + 6u);
 }

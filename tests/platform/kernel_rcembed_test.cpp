@@ -52,8 +52,9 @@ protected:
 };
 
 TEST_F(Rcembed, ListsTheBitmapsBesideTheScript) {
-    fs::path rc = write("a.rc", "#include \"resource.h\"\n"
-                                "101 BITMAP \"keys.bmp\"\n"
+    write("resource.h", "#ifndef RESOURCE_H\n#define RESOURCE_H\n#define IDB_KEYS 101\n#endif\n");
+    fs::path rc = write("a.rc", "#include <windows.h>\n#include \"resource.h\"\n"
+                                "IDB_KEYS BITMAP \"keys.bmp\"\n"
                                 "102 BITMAP DISCARDABLE \"art/dial.bmp\"\n");
     ToolRun r = run("--deps " + rc.string());
     EXPECT_EQ(r.status, 0);
@@ -86,6 +87,11 @@ TEST_F(Rcembed, ErrorsNameTheFileAndLine) {
     r = embed(open);
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.output.find(":1: dialog without END"), std::string::npos) << r.output;
+
+    fs::path noHeader = write("nohead.rc", "// ids\n#include \"absent.h\"\n");
+    r = embed(noHeader);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.output.find(":2: cannot read"), std::string::npos) << r.output;
     EXPECT_FALSE(fs::exists(dir / "out.cpp"));
 }
 

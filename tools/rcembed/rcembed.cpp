@@ -4,7 +4,8 @@
 //   rcembed [--depfile FILE] <input.rc> <output.cpp> <module-name>
 //   rcembed --deps <input.rc>          prints the bitmap files the script names, one a line
 //
-// The subset read: preprocessor lines (#include ignored, #define NAME value, #if/#ifdef/#ifndef/
+// The subset read: preprocessor lines (#include "header" reads the #defines of a header beside
+// the script, <system> includes are ignored; #define NAME value, #if/#ifdef/#ifndef/
 // #else/#endif), comments, `<id> BITMAP "file.bmp"` and `<id> DIALOG[EX] x, y, w, h` blocks with
 // the usual control statements. Bitmaps are stored as packed DIBs (the file header is dropped);
 // dialogs as text lines that libw32's dialog code reads:
@@ -61,7 +62,8 @@ bool isWordChar(char c) {
 
 class Lexer {
 public:
-    explicit Lexer(const std::string& source) : src_(source) {}
+    Lexer(const std::string& source, fs::path folder, int depth = 0)
+        : src_(source), folder_(std::move(folder)), depth_(depth) {}
 
     std::vector<Token> run() {
         std::vector<Token> tokens;
@@ -109,6 +111,8 @@ public:
     }
 
     const std::map<std::string, std::string>& defines() const { return defines_; }
+    // The headers that quoted #include lines brought in, for the depfile.
+    const std::vector<fs::path>& included() const { return included_; }
 
 private:
     char peek(size_t ahead) const { return pos_ + ahead < src_.size() ? src_[pos_ + ahead] : '\0'; }
@@ -187,9 +191,32 @@ private:
             defines_[arg] = rest;
         } else if (name == "undef") {
             defines_.erase(arg);
+        } else if (name == "include" && arg.size() > 2 && arg.front() == '"' && arg.back() == '"') {
+            include(line, arg.substr(1, arg.size() - 2));
         }
-        // #include, #pragma and the rest: the headers they name hold only #defines of ids
-        // used elsewhere, or nothing the resources need.
+        // <system> includes, #pragma and the rest: nothing the resources need.
+    }
+
+    // A quoted header beside the script: the resource ids it #defines are read, anything
+    // else in it is ignored.
+    void include(int line, const std::string& name) {
+        if (depth_ >= 8) {
+            fail(line, "#include nested too deeply");
+        }
+        const fs::path path = folder_ / name;
+        std::ifstream in(path, std::ios::binary);
+        if (!in) {
+            fail(line, "cannot read '" + path.string() + "'");
+        }
+        std::ostringstream read;
+        read << in.rdbuf();
+        const std::string text = read.str();
+        Lexer header(text, path.parent_path(), depth_ + 1);
+        header.defines_ = defines_;
+        header.run();
+        defines_ = header.defines_;
+        included_.push_back(path);
+        included_.insert(included_.end(), header.included_.begin(), header.included_.end());
     }
 
     // "#if NAME" or "#if 1": a number or a defined name with a non-zero value.
@@ -269,6 +296,9 @@ private:
     int line_ = 1;
     std::vector<bool> conditions_;
     std::map<std::string, std::string> defines_;
+    fs::path folder_;
+    int depth_ = 0;
+    std::vector<fs::path> included_;
 };
 
 // ---- expressions -----------------------------------------------------------------------------
@@ -384,7 +414,7 @@ private:
             return v;
         }
         if (auto d = defines_.find(t.text); d != defines_.end() && depth < 16) {
-            Lexer lexer(d->second);
+            Lexer lexer(d->second, fs::path());
             std::vector<Token> body = lexer.run();
             for (Token& b : body) {
                 b.line = t.line;
@@ -827,7 +857,7 @@ int main(int argc, char** argv) {
     const std::string& input = args[0];
     std::string source = readFile(input);
     try {
-        Lexer lexer(source);
+        Lexer lexer(source, fs::path(input).parent_path());
         std::vector<Token> tokens = lexer.run();
         Parser parser(std::move(tokens), lexer.defines(), fs::path(input).parent_path());
         parser.readBitmaps = !depsOnly;
@@ -849,6 +879,9 @@ int main(int argc, char** argv) {
             std::ofstream d(depfile);
             d << args[1] << ":";
             for (const fs::path& p : parser.bitmapFiles()) {
+                d << " " << p.string();
+            }
+            for (const fs::path& p : lexer.included()) {
                 d << " " << p.string();
             }
             d << "\n";

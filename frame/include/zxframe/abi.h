@@ -63,10 +63,31 @@ struct EventRecord {
 constexpr int kEventCharOffset = 20;
 static_assert(sizeof(EventRecord) >= 28);
 
+// Event kinds (word 0 of the event record). Presses and drags carry a position inside the
+// sprite; a release, a cancel and the end of an interaction close it; a sprite claims the
+// focus events by answering "handled".
+namespace event {
+constexpr int32_t kMouseDown = 1;
+constexpr int32_t kMouseDrag = 2;
+constexpr int32_t kMouseUp = 3;
+constexpr int32_t kCancel = 4;
+constexpr int32_t kKey = 9;
+constexpr int32_t kEnd = 10;
+constexpr int32_t kFocus = 11;
+constexpr int32_t kBlur = 12;
+} // namespace event
+
+// The link kind of LinkAsset that hands a sprite its member; other kinds are notifications.
+constexpr int32_t kLinkMember = 1;
+
 // Native-info words written by GetNativeInfo of a draw context or stage surface.
 constexpr int kNativeInfoWords = 8;
 constexpr int kNativeKind = 0;
 constexpr int kNativeHandle = 3;
+// Draw-context kinds that a sprite draws into (word kNativeKind); others draw nothing.
+constexpr bool isDrawableContext(intptr_t kind) {
+    return kind >= 1 && kind <= 3;
+}
 
 // Media record for "Image"/"winDIB": owned by the caller; word 2 receives the global
 // memory handle of the packed DIB.

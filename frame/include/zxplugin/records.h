@@ -10,6 +10,10 @@
 
 namespace zx {
 
+// DialogState: 0 while the properties dialog is open, 2 after it was closed with OK.
+constexpr int32_t kDialogOpen = 0;
+constexpr int32_t kDialogClosedOk = 2;
+
 struct AssetRecord {
     InstanceHeader header;
     HostUtilities* utilities;

@@ -4,12 +4,13 @@
 // a computed property, the steps around save and load, and ChangedFlag set by commands.
 #include <cstddef>
 
+#include "zxplugin/kind_support.h"
 #include "zxplugin/picture.h"
 #include "zxplugin/records.h"
 
 namespace {
 
-using zx::FieldType;
+using zx::field;
 
 struct ProbeBlock {
     int32_t number;
@@ -19,8 +20,8 @@ struct ProbeBlock {
     int32_t loadResult;
     zx::Picture picture;
     int32_t saves;     // beforeSave calls
-    int32_t loads;     // afterLoad calls
-    int32_t blockRead; // what the last afterLoad was told
+    int32_t loads;     // loads seen by normalize
+    int32_t blockRead; // what the last load told normalize
 };
 
 ProbeBlock& block(zx::AssetRecord& asset) {
@@ -28,12 +29,11 @@ ProbeBlock& block(zx::AssetRecord& asset) {
 }
 
 // "Twice": a computed property, twice Number on reads; odd writes are refused.
-zx::Result getTwice(zx::AssetRecord& asset, zx::HostUtilities& u, zx::HostValue* out) {
-    return u.ops->integerToValue(&u, 2 * block(asset).number, out);
+zx::Result getTwice(zx::AssetRecord& asset, zx::ScriptAnswer& out) {
+    return out.integer(2 * block(asset).number);
 }
-zx::Result setTwice(zx::AssetRecord& asset, zx::HostUtilities& u, const zx::HostValue* value) {
-    int32_t number = 0;
-    u.ops->valueToInteger(&u, value, &number);
+zx::Result setTwice(zx::AssetRecord& asset, const zx::ScriptValue& value) {
+    const int32_t number = value.integer(0);
     if (number % 2 != 0) {
         return zx::kUnknownProperty;
     }
@@ -44,42 +44,29 @@ zx::Result setTwice(zx::AssetRecord& asset, zx::HostUtilities& u, const zx::Host
 void beforeSave(zx::AssetRecord& asset) {
     ++block(asset).saves;
 }
-void afterLoad(zx::AssetRecord& asset, bool blockRead) {
-    ++block(asset).loads;
-    block(asset).blockRead = blockRead ? 1 : 0;
+void normalize(zx::AssetRecord& asset, const zx::Change& change) {
+    if (change.occasion == zx::Occasion::Load) {
+        ++block(asset).loads;
+        block(asset).blockRead = change.blockRead ? 1 : 0;
+    }
 }
 
-#define FIELD(name) static_cast<uint32_t>(offsetof(ProbeBlock, name))
-
-constexpr zx::PropertySpec kProperties[] = {
-    {"Number", FieldType::Integer, FIELD(number)},
-    {"Tint", FieldType::Color, FIELD(tint)},
-    {"Amount", FieldType::Float, FIELD(amount)},
-    {"Label", FieldType::Text, FIELD(label), 16},
-    {"LoadResult", FieldType::Integer, FIELD(loadResult)},
-    {"Twice", FieldType::Integer, 0, 0, getTwice, setTwice},
-    {"Saves", FieldType::Integer, FIELD(saves)},
-    {"Loads", FieldType::Integer, FIELD(loads)},
-    {"BlockRead", FieldType::Integer, FIELD(blockRead)},
+constexpr zx::PropertyRow kRows[] = {
+    field("Number", ZX_FIELD(ProbeBlock, number)).saved(0),
+    field("Tint", ZX_FIELD(ProbeBlock, tint)),
+    field("Amount", ZX_FIELD(ProbeBlock, amount)).saved(1),
+    field("Label", ZX_FIELD(ProbeBlock, label)).saved(2),
+    field("LoadResult", ZX_FIELD(ProbeBlock, loadResult)),
+    zx::computed<int32_t>("Twice", getTwice, setTwice),
+    field("Saves", ZX_FIELD(ProbeBlock, saves)),
+    field("Loads", ZX_FIELD(ProbeBlock, loads)),
+    field("BlockRead", ZX_FIELD(ProbeBlock, blockRead)),
 };
-
-constexpr zx::SavedField kSaved[] = {
-    {FieldType::Integer, FIELD(number)},
-    {FieldType::Float, FIELD(amount)},
-    {FieldType::Text, FIELD(label), 16},
-};
-
-#undef FIELD
-
-int32_t integerArgument(zx::CommandCall& call, int index) {
-    int32_t number = 0;
-    call.utilities->ops->valueToInteger(call.utilities, &call.argv[index], &number);
-    return number;
-}
+static_assert(zx::rowsAreConsistent(kRows));
 
 // Add(a, b): Number += a + b.
 zx::Result add(zx::CommandCall& call) {
-    block(call.asset).number += integerArgument(call, 1) + integerArgument(call, 2);
+    block(call.asset).number += call.integer(1) + call.integer(2);
     return zx::kOk;
 }
 
@@ -94,8 +81,7 @@ zx::Result replaceMedia(zx::CommandCall& call) {
 // PictureSize() -> width * 1000 + height of the picture rectangle.
 zx::Result pictureSize(zx::CommandCall& call) {
     const RECT r = zx::pictureRect(block(call.asset).picture);
-    return call.utilities->ops->integerToValue(
-        call.utilities, (r.right - r.left) * 1000 + (r.bottom - r.top), call.result);
+    return call.answer().integer((r.right - r.left) * 1000 + (r.bottom - r.top));
 }
 
 constexpr zx::CommandSpec kCommands[] = {
@@ -125,17 +111,13 @@ zx::Result draw(zx::ActorRecord& actor, const zx::DrawRecord& record, HDC,
     return zx::drawPicture(context, block(*zx::linkedAsset(actor)).picture, destination, record);
 }
 
-constexpr zx::Guid kRegistrar{0x5A580001, 0x0001, 0x0001, {0, 0, 0, 0, 0, 0, 0, 1}};
-constexpr zx::Guid kAsset{0x5A580001, 0x0001, 0x0002, {0, 0, 0, 0, 0, 0, 0, 1}};
-constexpr zx::Guid kActor{0x5A580001, 0x0001, 0x0003, {0, 0, 0, 0, 0, 0, 0, 1}};
-
 } // namespace
 
 const zx::Kind& zx::thisKind() {
     static const Kind kind = {
-        .registrarClass = kRegistrar,
-        .assetClass = kAsset,
-        .actorClass = kActor,
+        .registrarClass = guid("5A580001-0001-0001-0000-000000000001"),
+        .assetClass = guid("5A580001-0001-0002-0000-000000000001"),
+        .actorClass = guid("5A580001-0001-0003-0000-000000000001"),
         .version = 2,
         .hasAssetAux = true,
         .symbol = "probe",
@@ -143,27 +125,23 @@ const zx::Kind& zx::thisKind() {
         .putsMyData = true,
         .asset =
             {
-                .properties = kProperties,
-                .saved = kSaved,
+                .rows = kRows,
                 .commands = kCommands,
-                .dialog = {},
                 .blockSize = sizeof(ProbeBlock),
                 .setDefaults = setDefaults,
                 .dialogId = 0,
                 .thumbnailId = 101,
                 .defaultRect = {-10, -50, 10, 50},
+                .changes = zx::changes::kAfterCommand,
+                .normalize = normalize,
+                .beforeSave = beforeSave,
                 .construct = construct,
                 .destruct = destruct,
-                .callSetsChanged = true,
-                .beforeSave = beforeSave,
-                .afterLoad = afterLoad,
             },
         .actor =
             {
-                .stateSize = 0,
                 .caps = 6,
                 .keepsSpriteHost = true,
-                .drawClearsChanged = false,
                 .draw = draw,
             },
     };

@@ -2,7 +2,7 @@
 // printed with ten decimals, as stored movies expect; the wheels read the characters around
 // the decimal point, the first hidden digit (rounded by the second) rolls the last wheel and
 // every wheel standing past 9 carries its excess into the wheel on its left.
-#include "wheel_positions.h"
+#include "engine/wheel_positions.h"
 
 #include <cmath>
 #include <cstdio>
