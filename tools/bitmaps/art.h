@@ -13,4 +13,8 @@ Canvas formulonIndependentUp();
 Canvas formulonIndependentDown();
 Canvas formulonThumbnail();
 
+Canvas keypadixUp();
+Canvas keypadixDown();
+Canvas keypadixThumbnail();
+
 } // namespace bitmaps

@@ -22,6 +22,9 @@ int main(int argc, char** argv) {
         {"/formulon32/button_independent_up.bmp", bitmaps::formulonIndependentUp},
         {"/formulon32/button_independent_down.bmp", bitmaps::formulonIndependentDown},
         {"/formulon32/thumbnail.bmp", bitmaps::formulonThumbnail},
+        {"/keypadix32/keypad_up.bmp", bitmaps::keypadixUp},
+        {"/keypadix32/keypad_down.bmp", bitmaps::keypadixDown},
+        {"/keypadix32/thumbnail.bmp", bitmaps::keypadixThumbnail},
     };
     int status = 0;
     for (const Output& output : outputs) {
