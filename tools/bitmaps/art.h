@@ -17,4 +17,20 @@ Canvas keypadixUp();
 Canvas keypadixDown();
 Canvas keypadixThumbnail();
 
+Canvas glidebarLeftArrowUp();
+Canvas glidebarLeftArrowDown();
+Canvas glidebarRightArrowUp();
+Canvas glidebarRightArrowDown();
+Canvas glidebarBar();
+Canvas glidebarThumbUp();
+Canvas glidebarThumbDown();
+Canvas glidebarDownArrowUp();
+Canvas glidebarDownArrowDown();
+Canvas glidebarUpArrowUp();
+Canvas glidebarUpArrowDown();
+Canvas glidebarVerticalBar();
+Canvas glidebarVerticalThumbUp();
+Canvas glidebarVerticalThumbDown();
+Canvas glidebarThumbnail();
+
 } // namespace bitmaps
