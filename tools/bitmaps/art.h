@@ -33,4 +33,8 @@ Canvas glidebarVerticalThumbUp();
 Canvas glidebarVerticalThumbDown();
 Canvas glidebarThumbnail();
 
+Canvas dialgaugeThumbnail();
+Canvas plotmarkThumbnail();
+Canvas gridcellThumbnail();
+
 } // namespace bitmaps

@@ -43,6 +43,9 @@ int main(int argc, char** argv) {
         {"/glidebar32/vthumb_up.bmp", bitmaps::glidebarVerticalThumbUp},
         {"/glidebar32/vthumb_down.bmp", bitmaps::glidebarVerticalThumbDown},
         {"/glidebar32/thumbnail.bmp", bitmaps::glidebarThumbnail},
+        {"/dialgauge32/thumbnail.bmp", bitmaps::dialgaugeThumbnail},
+        {"/plotmark32/thumbnail.bmp", bitmaps::plotmarkThumbnail},
+        {"/gridcell32/thumbnail.bmp", bitmaps::gridcellThumbnail},
     };
     int status = 0;
     for (const Output& output : outputs) {
