@@ -99,9 +99,11 @@ void thumb(Canvas& canvas, int left, int top, int right, int bottom, bool presse
     const int centre = left + (right - left) / 2 + shift;
     const int ridgeTop = top + (bottom - top) / 4 + shift;
     const int ridgeBottom = bottom - (bottom - top) / 4 + shift;
+    // Each ridge is a groove with its lit lip right of it; the grooves sit symmetrically
+    // about the middle.
     for (int x = centre - 2; x <= centre + 2; x += 2) {
-        canvas.fill(x - 1, ridgeTop, x, ridgeBottom - 1, kThumbGrip);
-        canvas.fill(x, ridgeTop + 1, x + 1, ridgeBottom, kThumbGripLit);
+        canvas.fill(x, ridgeTop, x + 1, ridgeBottom - 1, kThumbGrip);
+        canvas.fill(x + 1, ridgeTop + 1, x + 2, ridgeBottom, kThumbGripLit);
     }
 }
 
