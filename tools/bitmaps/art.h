@@ -13,4 +13,28 @@ Canvas formulonIndependentUp();
 Canvas formulonIndependentDown();
 Canvas formulonThumbnail();
 
+Canvas keypadixUp();
+Canvas keypadixDown();
+Canvas keypadixThumbnail();
+
+Canvas glidebarLeftArrowUp();
+Canvas glidebarLeftArrowDown();
+Canvas glidebarRightArrowUp();
+Canvas glidebarRightArrowDown();
+Canvas glidebarBar();
+Canvas glidebarThumbUp();
+Canvas glidebarThumbDown();
+Canvas glidebarDownArrowUp();
+Canvas glidebarDownArrowDown();
+Canvas glidebarUpArrowUp();
+Canvas glidebarUpArrowDown();
+Canvas glidebarVerticalBar();
+Canvas glidebarVerticalThumbUp();
+Canvas glidebarVerticalThumbDown();
+Canvas glidebarThumbnail();
+
+Canvas dialgaugeThumbnail();
+Canvas plotmarkThumbnail();
+Canvas gridcellThumbnail();
+
 } // namespace bitmaps

@@ -6,15 +6,6 @@
 namespace bitmaps {
 namespace {
 
-// A 5 x 7 digit font, one byte per row, bit 4 the leftmost pixel.
-constexpr uint8_t kDigits[10][7] = {
-    {0x0E, 0x11, 0x13, 0x15, 0x19, 0x11, 0x0E}, {0x04, 0x0C, 0x04, 0x04, 0x04, 0x04, 0x0E},
-    {0x0E, 0x11, 0x01, 0x02, 0x04, 0x08, 0x1F}, {0x1F, 0x02, 0x04, 0x02, 0x01, 0x11, 0x0E},
-    {0x02, 0x06, 0x0A, 0x12, 0x1F, 0x02, 0x02}, {0x1F, 0x10, 0x1E, 0x01, 0x01, 0x11, 0x0E},
-    {0x06, 0x08, 0x10, 0x1E, 0x11, 0x11, 0x0E}, {0x1F, 0x01, 0x02, 0x04, 0x08, 0x08, 0x08},
-    {0x0E, 0x11, 0x11, 0x0E, 0x11, 0x11, 0x0E}, {0x0E, 0x11, 0x11, 0x0F, 0x01, 0x02, 0x0C},
-};
-
 void putLittle(std::vector<uint8_t>& out, uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) {
         out.push_back(static_cast<uint8_t>(value >> (8 * i)));
@@ -47,11 +38,46 @@ void Canvas::frame(int left, int top, int right, int bottom, Rgb colour) {
     fill(right - 1, top, right, bottom, colour);
 }
 
-void Canvas::digit(int x, int y, int value, int scale, Rgb colour, int clipTop, int clipBottom) {
-    const auto& rows = kDigits[((value % 10) + 10) % 10];
-    for (int row = 0; row < 7; ++row) {
-        for (int column = 0; column < 5; ++column) {
-            if ((rows[row] & (0x10 >> column)) == 0) {
+void Canvas::bevel(int left, int top, int right, int bottom, Rgb lit, Rgb shade) {
+    fill(left, top, right - 1, top + 1, lit);
+    fill(left, top, left + 1, bottom - 1, lit);
+    fill(left, bottom - 1, right, bottom, shade);
+    fill(right - 1, top, right, bottom, shade);
+}
+
+void Canvas::line(int x0, int y0, int x1, int y1, Rgb colour) {
+    const int dx = x1 > x0 ? x1 - x0 : x0 - x1;
+    const int dy = y1 > y0 ? y1 - y0 : y0 - y1;
+    const int stepX = x1 > x0 ? 1 : -1;
+    const int stepY = y1 > y0 ? 1 : -1;
+    int error = dx - dy;
+    for (;;) {
+        set(x0, y0, colour);
+        if (x0 == x1 && y0 == y1) {
+            return;
+        }
+        const int twice = 2 * error;
+        if (twice > -dy) {
+            error -= dy;
+            x0 += stepX;
+        }
+        if (twice < dx) {
+            error += dx;
+            y0 += stepY;
+        }
+    }
+}
+
+void Canvas::glyph(int x, int y, char32_t code, const Font& font, int scale, Rgb colour,
+                   int clipTop, int clipBottom) {
+    const Glyph* glyph = font.find(code);
+    if (glyph == nullptr) {
+        return;
+    }
+    const unsigned leftmost = 1u << (font.width - 1);
+    for (int row = 0; row < font.height; ++row) {
+        for (int column = 0; column < font.width; ++column) {
+            if ((glyph->rows[row] & (leftmost >> column)) == 0) {
                 continue;
             }
             for (int dy = 0; dy < scale; ++dy) {
@@ -65,6 +91,28 @@ void Canvas::digit(int x, int y, int value, int scale, Rgb colour, int clipTop, 
             }
         }
     }
+}
+
+void Canvas::digit(int x, int y, int value, int scale, Rgb colour, int clipTop, int clipBottom) {
+    const auto code = static_cast<char32_t>(U'0' + ((value % 10) + 10) % 10);
+    glyph(x, y, code, largeFont(), scale, colour, clipTop, clipBottom);
+}
+
+void Canvas::text(int x, int y, std::string_view utf8, const Font& font, Rgb colour) {
+    while (!utf8.empty()) {
+        glyph(x, y, takeCodePoint(utf8), font, 1, colour);
+        x += font.width + 1;
+    }
+}
+
+Canvas Canvas::transposed() const {
+    Canvas result(height_, width_, Rgb{0, 0, 0});
+    for (int y = 0; y < height_; ++y) {
+        for (int x = 0; x < width_; ++x) {
+            result.set(y, x, at(x, y));
+        }
+    }
+    return result;
 }
 
 bool Canvas::writeBmp(const std::string& path) const {
