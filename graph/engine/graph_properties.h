@@ -54,6 +54,12 @@ struct LineRecord {
     int16_t symbol[kLinePoints];
 };
 
+// The records keep the field order and widths their drawing and mouse code were written for.
+static_assert(offsetof(CurveRecord, style) == 16 && offsetof(CurveRecord, color) == 20);
+static_assert(offsetof(CurveRecord, x) == 24 && sizeof(CurveRecord) == 24 + 10 * kMaxCurvePoints);
+static_assert(offsetof(LineRecord, style) == 20 && offsetof(LineRecord, color) == 24);
+static_assert(offsetof(LineRecord, symbol) == 44 && sizeof(LineRecord) == 48);
+
 struct GraphProperties {
     int32_t blueSpacing;
     uint32_t backColor;

@@ -13,6 +13,8 @@ namespace plotmark {
 // the module-wide flag that a full draw sets when it finishes: redraw notifications go out
 // only while it is set. Writing MouseMove always asks the sprites to start tracking. The
 // member's ChangedFlag is the glue's: it is set by every write, refused ones included.
+// After a caption or LineEquation write the buffer's last byte is forced to NUL, so a text
+// stored without its terminator still reads as at most 79 characters.
 Effect afterWrite(GraphProperties& properties, GraphProperty property, bool drawn);
 
 // Reading MouseMove returns the stored value and clears it.

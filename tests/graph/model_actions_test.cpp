@@ -197,15 +197,6 @@ TEST(Actions, NoCurrentLineOrCurveMakesTheirOperationsDoNothing) {
     EXPECT_EQ(m.curve(0).count, 2);
 }
 
-TEST(Actions, UnknownCodesAreStoredAndDoNothing) {
-    GraphModel m;
-    m.add(1, 1);
-    Effect e = m.action(12345);
-    EXPECT_EQ(m.p.action, 12345);
-    EXPECT_EQ(m.curve(0).count, 1);
-    EXPECT_FALSE(e.message.has_value());
-}
-
 TEST(Writes, ChoosingACurveMovesSelectionClearsHitsAndStylesAnEmptyCurve) {
     GraphModel m;
     m.curve(1).hit = 1;

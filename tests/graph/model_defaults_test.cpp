@@ -3,7 +3,6 @@
 
 #include <cstring>
 
-#include "engine/graph_property.h"
 #include "graph_fixture.h"
 
 namespace plotmark {
@@ -41,17 +40,6 @@ TEST(GraphDefaults, CurvesAndLinesStartEmptyWithTheirColours) {
     for (const CurveRecord& c : m.p.curves) {
         EXPECT_EQ(c.count, 0);
     }
-}
-
-TEST(GraphPropertyTable, NamesAndAccessFollowTheScriptingRules) {
-    EXPECT_EQ(findProperty("BlueSpacing"), GraphProperty::BlueSpacing);
-    EXPECT_EQ(findProperty("BackgroundTransparent"), GraphProperty::BackgroundTransparent);
-    EXPECT_FALSE(findProperty("bluespacing").has_value());
-    EXPECT_FALSE(propertyInfo(GraphProperty::Pearson).writable);
-    EXPECT_FALSE(propertyInfo(GraphProperty::Action).readable);
-    EXPECT_FALSE(propertyInfo(GraphProperty::CurveColor).readable);
-    EXPECT_TRUE(propertyInfo(GraphProperty::LineColor).readable);
-    EXPECT_TRUE(propertyInfo(GraphProperty::MouseMove).writable);
 }
 
 TEST(GraphTexts, ACaptionFilledToTheEndReadsAs79Characters) {

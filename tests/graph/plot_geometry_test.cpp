@@ -82,19 +82,5 @@ TEST(PlotGeometry, FarPointsAndBadDeltasSaturateInsteadOfOverflowing) {
     EXPECT_EQ(g.y0, 32767);
 }
 
-TEST(PlotGeometry, AnUnplacedGeometryMapsPixelsToTheMinimum) {
-    PlotGeometry g{};
-    g.xMinimum = 4;
-    g.yMinimum = 5;
-    EXPECT_EQ(worldX(g, 100), 4);
-    EXPECT_EQ(worldY(g, 100), 5);
-}
-
-TEST(PlotGeometry, TickSpacesBelowOneActAsOne) {
-    EXPECT_EQ(effectiveTickSpace(0), 1);
-    EXPECT_EQ(effectiveTickSpace(-4), 1);
-    EXPECT_EQ(effectiveTickSpace(5), 5);
-}
-
 } // namespace
 } // namespace plotmark
