@@ -1,9 +1,11 @@
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
 #include "engine/thumb_placement.h"
+#include "engine/value_range.h"
 #include "slider_fixture.h"
 
 using namespace slider_test;
@@ -19,73 +21,54 @@ int32_t thumbLeft(double value, double minimum, double maximum) {
     return placeThumb(layout, kHorizontal, Size{8, 16}, value, minimum, maximum).left;
 }
 
-// The thumb's bottom edge on the 20 x 200 slider: 184 at the minimum end, 24 at the maximum.
-int32_t thumbBottom(double value, double minimum, double maximum) {
-    const PartLayout layout = layoutParts(kVertical, verticalSizes());
-    return placeThumb(layout, kVertical, Size{16, 8}, value, minimum, maximum).bottom;
-}
-
 } // namespace
 
-TEST(ThumbPlacement, ProportionalInsideTheRangeCutToWholePixels) {
+TEST(ThumbPlacement, ProportionalInsideTheRangeAndAtTheEndsOutside) {
     EXPECT_EQ(thumbLeft(0.5, 0, 1), 96);
-    EXPECT_EQ(thumbLeft(0.25, 0, 1), 56);
-    EXPECT_EQ(thumbLeft(1.0 / 320.0 * 3, 0, 1), 17); // 1.5 pixels
-    EXPECT_EQ(thumbLeft(0.999, 0, 1), 175);
+    EXPECT_EQ(thumbLeft(3.0 / 320, 0, 1), 17); // 1.5 pixels, cut
     EXPECT_EQ(thumbLeft(-25, -50, 50), 56);
-}
-
-TEST(ThumbPlacement, AtAndBeyondTheEnds) {
-    EXPECT_EQ(thumbLeft(0, 0, 1), 16);
     EXPECT_EQ(thumbLeft(-3, 0, 1), 16);
     EXPECT_EQ(thumbLeft(1, 0, 1), 176);
-    EXPECT_EQ(thumbLeft(7, 0, 1), 176);
-    EXPECT_EQ(thumbLeft(-kInf, 0, 1), 16);
     EXPECT_EQ(thumbLeft(kInf, 0, 1), 176);
-    // Bounds near the largest doubles span more than a double holds.
-    EXPECT_EQ(thumbLeft(0, -1.5e308, 1.5e308), 96);
-    EXPECT_EQ(thumbLeft(1.5e308, -1.5e308, 1.5e308), 176);
+    EXPECT_EQ(thumbLeft(0, -1.5e308, 1.5e308), 96); // a span beyond the largest double
 }
 
-TEST(ThumbPlacement, ReversedRangeRunsFromXMinimumAtTheLeft) {
-    EXPECT_EQ(thumbLeft(10, 10, 0), 16);
+TEST(ThumbPlacement, ReversedRangeStartsAtXMinimumOnTheLeft) {
     EXPECT_EQ(thumbLeft(7.5, 10, 0), 56);
-    EXPECT_EQ(thumbLeft(0, 10, 0), 176);
-    // Beyond XMinimum is still the minimum end, beyond XMaximum the maximum end.
     EXPECT_EQ(thumbLeft(15, 10, 0), 16);
     EXPECT_EQ(thumbLeft(-5, 10, 0), 176);
 }
 
-TEST(ThumbPlacement, RangeOfOnePointSitsAtTheMinimumEnd) {
-    EXPECT_EQ(thumbLeft(3, 3, 3), 16);
-    EXPECT_EQ(thumbLeft(5, 3, 3), 16);
-    EXPECT_EQ(thumbLeft(0, 3, 3), 16);
-}
-
-TEST(ThumbPlacement, NotANumberAnywhereSitsAtTheMinimumEnd) {
-    EXPECT_EQ(thumbLeft(kNaN, 0, 1), 16);
-    EXPECT_EQ(thumbLeft(0.5, kNaN, 1), 16);
-    EXPECT_EQ(thumbLeft(0.5, 0, kNaN), 16);
-    EXPECT_EQ(thumbLeft(0.5, -kInf, kInf), 16);
-}
-
-TEST(ThumbPlacement, VerticalMirrorsTheEnds) {
-    EXPECT_EQ(thumbBottom(0, 0, 1), 184);
-    EXPECT_EQ(thumbBottom(0.5, 0, 1), 104);
-    EXPECT_EQ(thumbBottom(1, 0, 1), 24);
-    EXPECT_EQ(thumbBottom(2, 0, 1), 24);
-    EXPECT_EQ(thumbBottom(kNaN, 0, 1), 184);
-    const PartLayout layout = layoutParts(kVertical, verticalSizes());
-    EXPECT_EQ(placeThumb(layout, kVertical, Size{16, 8}, 0.5, 0, 1), (Rect{2, 96, 18, 104}));
-}
-
-TEST(ThumbPlacement, WithoutTrackTheThumbStaysBetweenTheArrowEdges) {
-    const Rect tiny{0, 0, 36, 20};
-    const PartLayout layout = layoutParts(tiny, horizontalSizes());
-    ASSERT_LT(trackLength(layout, 8), 0);
-    for (double v : {0.0, 0.5, 1.0, kNaN}) {
-        const Rect thumb = placeThumb(layout, tiny, Size{8, 16}, v, 0, 1);
-        EXPECT_GE(thumb.left, 12) << v;
-        EXPECT_LE(thumb.left, 16) << v;
+TEST(ThumbPlacement, OnePointRangeOrNaNSitsAtTheMinimumEnd) {
+    for (const auto& [value, minimum, maximum] : {std::tuple{5.0, 3.0, 3.0},
+                                                  {kNaN, 0.0, 1.0},
+                                                  {0.5, kNaN, 1.0},
+                                                  {0.5, 0.0, kNaN},
+                                                  {0.5, -kInf, kInf}}) {
+        EXPECT_EQ(thumbLeft(value, minimum, maximum), 16) << value << " " << minimum;
     }
+}
+
+TEST(ThumbPlacement, VerticalCountsUpFromTheBottomArrow) {
+    const PartLayout layout = layoutParts(kVertical, verticalSizes());
+    const auto bottom = [&](double value) {
+        return placeThumb(layout, kVertical, Size{16, 8}, value, 0, 1).bottom;
+    };
+    EXPECT_EQ(bottom(0), 184);
+    EXPECT_EQ(bottom(0.5), 104);
+    EXPECT_EQ(bottom(1), 24);
+    EXPECT_EQ(bottom(2), 24);
+    EXPECT_EQ(bottom(kNaN), 184);
+}
+
+TEST(SliderRange, DialogClampKeepsTheValueInside) {
+    EXPECT_EQ(clampToRange(5, 0, 1), 1);
+    EXPECT_EQ(clampToRange(-5, 0, 1), 0);
+    EXPECT_EQ(clampToRange(0.3, 0, 1), 0.3);
+    EXPECT_EQ(clampToRange(15, 10, 0), 10);
+    EXPECT_EQ(clampToRange(-1, 10, 0), 0);
+    EXPECT_EQ(clampToRange(4, 10, 0), 4);
+    EXPECT_EQ(clampToRange(7, 3, 3), 3);
+    EXPECT_TRUE(std::isnan(clampToRange(kNaN, 0, 1)));
+    EXPECT_EQ(clampToRange(5, kNaN, 1), 5);
 }
