@@ -23,6 +23,9 @@ std::vector<TickMark> ticks(const Rect& gauge, int32_t xMin, int64_t range, int6
         return marks;
     }
     marks.reserve(static_cast<size_t>(std::min(count - 1, w + 1)));
+    // Ticks at least a pixel apart each get a column of their own.
+    const uint64_t perTick = w * s;
+    const bool sparse = perTick >= r;
     uint64_t k = 1;
     while (k < count) {
         const uint64_t offset = w * (s * k) / r;
@@ -32,12 +35,14 @@ std::vector<TickMark> ticks(const Rect& gauge, int32_t xMin, int64_t range, int6
         mark.end = saturate(end);
         mark.label = static_cast<int32_t>(xMin + static_cast<int64_t>(s * k));
         marks.push_back(mark);
+        if (sparse) {
+            ++k;
+            continue;
+        }
         // The next tick that lands in a further column: the least k' with
-        // w * s * k' >= (offset + 1) * r. Sparse scales simply take k + 1.
-        const uint64_t perTick = w * s;
+        // w * s * k' >= (offset + 1) * r.
         const uint64_t needed = (offset + 1) * r;
-        const uint64_t next = needed / perTick + (needed % perTick != 0 ? 1 : 0);
-        k = next > k ? next : k + 1;
+        k = std::max(k + 1, needed / perTick + (needed % perTick != 0 ? 1 : 0));
     }
     return marks;
 }
