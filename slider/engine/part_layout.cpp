@@ -52,8 +52,4 @@ int64_t trackLength(const PartLayout& layout, int64_t thumbExtent) {
     return between - thumbExtent;
 }
 
-int64_t extentAlongAxis(Orientation orientation, const Rect& thumb) {
-    return orientation == Orientation::kHorizontal ? thumb.width() : thumb.height();
-}
-
 } // namespace zx::slider

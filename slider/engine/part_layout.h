@@ -40,7 +40,4 @@ PartLayout layoutParts(const Rect& sprite, const PartSizes& sizes);
 // the axis. Zero or negative when the sprite is too small for its parts.
 int64_t trackLength(const PartLayout& layout, int64_t thumbExtent);
 
-// The thumb's extent along the slider's axis.
-int64_t extentAlongAxis(Orientation orientation, const Rect& thumb);
-
 } // namespace zx::slider
