@@ -9,11 +9,11 @@
 
 namespace moviecompare {
 
-Image sideBySide(const Image& native, const Image& wine, const std::vector<Box>& textBoxes,
+Image sideBySide(const Image& native, const Image& wine, const std::vector<TextBox>& textBoxes,
                  int zoom) {
     constexpr int kGap = 4;
-    constexpr uint32_t kGapColour = 0x808080, kSame = 0xFFFFFF, kText = 0xFFD700,
-                       kOutside = 0xFF0000;
+    constexpr uint32_t kGapColour = 0x808080, kSame = 0xFFFFFF, kSymbolText = 0xFFD700,
+                       kText = 0xFF8C00, kOutside = 0xFF0000;
     const int w = std::max(native.width, wine.width), h = std::max(native.height, wine.height);
     Image out;
     out.width = (3 * w + 2 * kGap) * zoom;
@@ -22,19 +22,20 @@ Image sideBySide(const Image& native, const Image& wine, const std::vector<Box>&
     auto pixel = [](const Image& image, int x, int y, uint32_t fallback) {
         return x < image.width && y < image.height ? image.at(x, y) : fallback;
     };
+    const std::vector<uint8_t> text = textCoverage(textBoxes, w, h);
     for (int y = 0; y < out.height; ++y) {
         for (int x = 0; x < w * zoom; ++x) {
             const int sx = x / zoom, sy = y / zoom;
             const uint32_t a = pixel(native, sx, sy, kGapColour);
             const uint32_t b = pixel(wine, sx, sy, kGapColour);
-            bool inText = false;
-            for (const Box& box : textBoxes) {
-                inText = inText || box.contains(sx, sy);
-            }
+            const uint8_t kind = text[size_t(sy) * size_t(w) + size_t(sx)];
             uint32_t* row = out.pixels.data() + size_t(y) * size_t(out.width);
             row[x] = a;
             row[(w + kGap) * zoom + x] = b;
-            row[2 * (w + kGap) * zoom + x] = a == b ? kSame : inText ? kText : kOutside;
+            row[2 * (w + kGap) * zoom + x] = a == b      ? kSame
+                                             : kind == 2 ? kSymbolText
+                                             : kind == 1 ? kText
+                                                         : kOutside;
         }
     }
     return out;

@@ -1,5 +1,6 @@
 // The picture that shows a comparison: native rendering, Wine rendering and their
-// difference side by side (identical white, differing inside text yellow, outside red).
+// difference side by side (identical white; differing pixels yellow where excused, inside
+// Symbol-encoded text, orange inside other text, red outside text).
 #pragma once
 
 #include <string>
@@ -10,7 +11,7 @@
 namespace moviecompare {
 
 // The three panels in one image, each enlarged `zoom` times.
-Image sideBySide(const Image& native, const Image& wine, const std::vector<Box>& textBoxes,
+Image sideBySide(const Image& native, const Image& wine, const std::vector<TextBox>& textBoxes,
                  int zoom);
 
 // PNG output and input through libw32; false on failure.

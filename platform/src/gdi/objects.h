@@ -48,7 +48,11 @@ struct Bitmap : GdiObject {
     Handle ownerDc = nullptr; // a bitmap is selected into one DC at a time
     // Where text was drawn on this bitmap; kept only while the text-box log is on
     // (text_boxes.h).
-    std::vector<DevRect> textBoxes;
+    struct TextBox {
+        DevRect box;
+        bool symbolFont = false; // drawn in a Symbol-encoded font
+    };
+    std::vector<TextBox> textBoxes;
 
     Surface surface() {
         Surface s;

@@ -40,17 +40,17 @@ bool textBoxLogOn() {
     return on;
 }
 
-void logTextBox(const Canvas& canvas, const DevRect& box) {
+void logTextBox(const Canvas& canvas, const DevRect& box, bool symbolFont) {
     const DevRect clipped = box.intersect(canvas.clip);
     Bitmap* bitmap = bitmapOf(canvas);
     if (clipped.empty() || bitmap == nullptr || !textBoxLogOn()) {
         return;
     }
-    bitmap->textBoxes.push_back(clipped);
-    std::fprintf(logFile(), "%d %d %lld %lld %lld %lld\n", canvas.surface.width,
+    bitmap->textBoxes.push_back({clipped, symbolFont});
+    std::fprintf(logFile(), "%d %d %lld %lld %lld %lld%s\n", canvas.surface.width,
                  canvas.surface.height, static_cast<long long>(clipped.left),
                  static_cast<long long>(clipped.top), static_cast<long long>(clipped.right),
-                 static_cast<long long>(clipped.bottom));
+                 static_cast<long long>(clipped.bottom), symbolFont ? " symbol" : "");
 }
 
 void carryTextBoxes(const Canvas& source, const DevRect& from, const Canvas& destination,
@@ -61,8 +61,8 @@ void carryTextBoxes(const Canvas& source, const DevRect& from, const Canvas& des
     }
     const int64_t sw = from.right - from.left, sh = from.bottom - from.top;
     const int64_t dw = to.right - to.left, dh = to.bottom - to.top;
-    for (const DevRect& box : bitmap->textBoxes) {
-        const DevRect part = box.intersect(from);
+    for (const Bitmap::TextBox& logged : bitmap->textBoxes) {
+        const DevRect part = logged.box.intersect(from);
         if (part.empty()) {
             continue;
         }
@@ -73,7 +73,8 @@ void carryTextBoxes(const Canvas& source, const DevRect& from, const Canvas& des
         const int64_t y1 = scaledCeil(part.bottom - from.top, dh, sh);
         logTextBox(destination,
                    {flipX ? to.right - x1 : to.left + x0, flipY ? to.bottom - y1 : to.top + y0,
-                    flipX ? to.right - x0 : to.left + x1, flipY ? to.bottom - y0 : to.top + y1});
+                    flipX ? to.right - x0 : to.left + x1, flipY ? to.bottom - y0 : to.top + y1},
+                   logged.symbolFont);
     }
 }
 

@@ -118,7 +118,8 @@ BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR text, int count) {
         }
     }
     if (textBoxLogOn() && count > 0) {
-        logTextBox(canvas, inkBox(*face, turn, text, count, u0, baseline, extent));
+        logTextBox(canvas, inkBox(*face, turn, text, count, u0, baseline, extent),
+                   m.charset == SYMBOL_CHARSET);
     }
     const uint32_t ink = toPixel(s.textColor);
     int64_t pen = u0;

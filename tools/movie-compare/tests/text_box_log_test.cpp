@@ -76,10 +76,10 @@ struct Font {
     HFONT font;
     HGDIOBJ old;
     HDC dc;
-    Font(HDC d, int height) : dc(d) {
-        font = CreateFontA(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
+    Font(HDC d, int height, const char* face = "Arial") : dc(d) {
+        font = CreateFontA(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                           "Arial");
+                           face);
         old = SelectObject(dc, font);
     }
     ~Font() {
@@ -89,7 +89,7 @@ struct Font {
 };
 
 // Counts the non-white pixels and how many of them no box covers.
-void countInk(const Image& image, const std::vector<Box>& boxes, int& ink, int& uncovered) {
+void countInk(const Image& image, const std::vector<TextBox>& boxes, int& ink, int& uncovered) {
     ink = uncovered = 0;
     for (int y = 0; y < image.height; ++y) {
         for (int x = 0; x < image.width; ++x) {
@@ -98,8 +98,8 @@ void countInk(const Image& image, const std::vector<Box>& boxes, int& ink, int& 
             }
             ++ink;
             bool covered = false;
-            for (const Box& b : boxes) {
-                covered = covered || b.contains(x, y);
+            for (const TextBox& b : boxes) {
+                covered = covered || b.area.contains(x, y);
             }
             uncovered += covered ? 0 : 1;
         }
@@ -114,14 +114,14 @@ TEST_F(TextBoxLog, TransparentTextIsCoveredByItsBoxesOnTheSurfaceDrawnOn) {
     SetBkMode(stage.dc, TRANSPARENT);
     TextOutA(stage.dc, 10, 10, "Wjy(Q)", 6);
 
-    const std::vector<Box> boxes = boxesForSurface(logged(), 120, 60);
+    const std::vector<TextBox> boxes = boxesForSurface(logged(), 120, 60);
     ASSERT_EQ(boxes.size(), 1u);
     int ink = 0, uncovered = 0;
     countInk(stage.image(), boxes, ink, uncovered);
     EXPECT_GT(ink, 50);
     EXPECT_EQ(uncovered, 0);
-    EXPECT_GE(boxes[0].left, 8);
-    EXPECT_LE(boxes[0].right, 120);
+    EXPECT_GE(boxes[0].area.left, 8);
+    EXPECT_LE(boxes[0].area.right, 120);
 }
 
 TEST_F(TextBoxLog, BlitsCarryTheBoxesOfAnOffscreenBitmapToTheStage) {
@@ -133,11 +133,12 @@ TEST_F(TextBoxLog, BlitsCarryTheBoxesOfAnOffscreenBitmapToTheStage) {
         BitBlt(stage.dc, 30, 40, 48, 20, scratch.dc, 0, 0, SRCCOPY);
         StretchBlt(stage.dc, 100, 0, 48, 40, scratch.dc, 0, 0, 48, 20, SRCCOPY);
     }
-    const std::vector<Box> boxes = boxesForSurface(logged(), 160, 90);
+    const std::vector<TextBox> boxes = boxesForSurface(logged(), 160, 90);
     ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[0].left, 32);
-    EXPECT_EQ(boxes[0].top, 41);
-    EXPECT_GE(boxes[1].bottom - boxes[1].top, 2 * (boxes[0].bottom - boxes[0].top) - 1);
+    EXPECT_EQ(boxes[0].area.left, 32);
+    EXPECT_EQ(boxes[0].area.top, 41);
+    EXPECT_GE(boxes[1].area.bottom - boxes[1].area.top,
+              2 * (boxes[0].area.bottom - boxes[0].area.top) - 1);
     int ink = 0, uncovered = 0;
     countInk(stage.image(), boxes, ink, uncovered);
     EXPECT_GT(ink, 20);
@@ -153,10 +154,33 @@ TEST_F(TextBoxLog, OnlyTheVisiblePartOfClippedTextIsLogged) {
     TextOutA(stage.dc, 5, 5, "Wide text", 9);
     TextOutA(stage.dc, 60, 5, "gone", 4);
 
-    const std::vector<Box> boxes = boxesForSurface(logged(), 100, 40);
+    const std::vector<TextBox> boxes = boxesForSurface(logged(), 100, 40);
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].left, 5);
-    EXPECT_EQ(boxes[0].right, 30);
+    EXPECT_EQ(boxes[0].area.left, 5);
+    EXPECT_EQ(boxes[0].area.right, 30);
+}
+
+TEST_F(TextBoxLog, SymbolTextIsTaggedAndKeepsItsTagThroughABlit) {
+    Surface stage(120, 40);
+    {
+        Surface scratch(60, 20);
+        {
+            Font symbol(scratch.dc, 15, "Symbol");
+            TextOutA(scratch.dc, 2, 2, "ap", 2);
+        }
+        Font text(scratch.dc, 15);
+        TextOutA(scratch.dc, 30, 2, "ap", 2);
+        BitBlt(stage.dc, 10, 10, 60, 20, scratch.dc, 0, 0, SRCCOPY);
+    }
+    const std::vector<TextBox> onScratch = boxesForSurface(logged(), 60, 20);
+    ASSERT_EQ(onScratch.size(), 2u);
+    EXPECT_TRUE(onScratch[0].symbolFont);
+    EXPECT_FALSE(onScratch[1].symbolFont);
+    const std::vector<TextBox> onStage = boxesForSurface(logged(), 120, 40);
+    ASSERT_EQ(onStage.size(), 2u);
+    EXPECT_TRUE(onStage[0].symbolFont);
+    EXPECT_EQ(onStage[0].area.left, onScratch[0].area.left + 10);
+    EXPECT_FALSE(onStage[1].symbolFont);
 }
 
 TEST_F(TextBoxLog, DrawingWithoutTextLogsNothing) {
