@@ -183,9 +183,10 @@ int32_t Member::load(const std::vector<uint8_t>& bytes, std::string* warning) {
         const std::string text = "member '" + name_ + "' got a saved block of " +
                                  std::to_string(bytes.size()) + " bytes where its kind saves " +
                                  std::to_string(expected);
-        platform::logEvent(Message{"warning", text, "", 0});
         if (warning) {
             *warning = text;
+        } else {
+            platform::logEvent(Message{"warning", text, "", 0});
         }
     }
     std::optional<StreamOverride> override = std::move(host_->hooks.nextStream);

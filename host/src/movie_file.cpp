@@ -327,7 +327,8 @@ std::vector<std::string> Host::loadMovie(const std::string& path) {
                 continue; // a member saved without a block keeps its defaults
             }
             const int32_t expected = member.savedSize();
-            const int32_t loaded = member.load(c.bytes);
+            std::string sizeWarning; // reported below in the movie's own words
+            const int32_t loaded = member.load(c.bytes, &sizeWarning);
             if (expected >= 0 && static_cast<int32_t>(c.bytes.size()) != expected) {
                 warnings.push_back(path + ": " + c.key + ".data: member '" + c.name +
                                    "' has a saved block of " + std::to_string(c.bytes.size()) +

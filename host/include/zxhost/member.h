@@ -57,8 +57,8 @@ public:
     // SaveProps into a memory stream; code receives its result.
     std::vector<uint8_t> save(int32_t* code = nullptr);
     // LoadProps from a memory stream holding these bytes. A block whose length is not the
-    // kind's saved size (GetSavedSize) gives a warning, logged as well as written to
-    // `warning` when given.
+    // kind's saved size (GetSavedSize) gives a warning: written to `warning` when given (the
+    // caller reports it), logged as a "warning" event otherwise.
     int32_t load(const std::vector<uint8_t>& bytes, std::string* warning = nullptr);
     // GetSavedSize (-1 when the call failed).
     int32_t savedSize();
