@@ -28,10 +28,17 @@ std::string errorText(lua_State* L) {
 
 // Precompiled chunks are refused everywhere a script can load code: the interpreter does
 // not check bytecode, and a damaged chunk crashes it. load, loadfile and dofile take text
-// only, and so does require's Lua searcher (its file is read by loadfile).
+// only, and so does require's Lua searcher (its file is read by loadfile). File names with a
+// NUL are refused by the standard library's file functions too: the system would end the
+// name there and open another file.
 constexpr const char* kTextOnlyPrelude = R"(
+local format, error, type, find = string.format, error, type, string.find
+local function checkName(name, what)
+  if type(name) == "string" and find(name, "\0", 1, true) then
+    error(what .. ": a file name must not contain a NUL character", 3)
+  end
+end
 local load, loadfile, searchpath = load, loadfile, package.searchpath
-local format, error = string.format, error
 _G.load = function(chunk, name, mode, env)
   return load(chunk, name, "t", env)
 end
@@ -51,6 +58,20 @@ package.searchers[2] = function(name)
     error(format("error loading module '%s' from file '%s':\n\t%s", name, file, loadMessage), 2)
   end
   return f, file
+end
+for _, entry in ipairs({{io, "io", {"open", "lines", "input", "output"}},
+                        {os, "os", {"remove", "rename"}},
+                        {_G, "", {"loadfile", "dofile"}}}) do
+  local library, prefix, names = entry[1], entry[2], entry[3]
+  for _, name in ipairs(names) do
+    local original = library[name]
+    local what = prefix == "" and name or prefix .. "." .. name
+    library[name] = function(file, ...)
+      checkName(file, what)
+      if name == "rename" then checkName((...), what) end
+      return original(file, ...)
+    end
+  end
 end
 )";
 

@@ -125,6 +125,10 @@ TEST_F(ScriptTest, FileNamesWithANulAreRefused) {
     EXPECT_TRUE(contains(errorOf("movie.save('m\\0.json')"), "must not contain a NUL"));
     EXPECT_TRUE(contains(errorOf("movie.load('m\\0.json')"), "must not contain a NUL"));
     EXPECT_TRUE(contains(errorOf("cast.bitmap('b', 'x\\0.bmp')"), "must not contain a NUL"));
+    EXPECT_EQ(errorOf("\nio.open('c\\0d', 'w')"),
+              "test.lua:2: io.open: a file name must not contain a NUL character");
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "c"));
+    EXPECT_TRUE(contains(errorOf("dofile('e\\0.lua')"), "dofile: a file name must not"));
 }
 
 TEST_F(ScriptTest, TextsThatAPlugInCutsAreReported) {
