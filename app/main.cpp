@@ -30,12 +30,17 @@ int main(int argc, char** argv) {
         while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) {
             line.pop_back();
         }
-        for (char& c : line) {
+        std::string shown;
+        for (char c : line) {
             if (c == '\n' || c == '\r') {
-                c = ' ';
+                shown += ' ';
+            } else if (c == '\0') {
+                shown += "\\0"; // a name given with a NUL is shown whole
+            } else {
+                shown += c;
             }
         }
-        std::fprintf(stderr, "zentrix: %s\n", line.c_str());
+        std::fprintf(stderr, "zentrix: %s\n", shown.c_str());
         return 1;
     }
 }

@@ -3,8 +3,6 @@
 
 #include "script_support.h"
 
-#include <cstring>
-
 namespace zxlua {
 
 namespace {
@@ -32,16 +30,20 @@ std::filesystem::path scriptPath(lua_State* L, const std::string& path) {
     return binding(L).baseDir / p;
 }
 
-bool takeHandlerFailure(lua_State* L, char* buffer, size_t size) {
+bool takeHandlerFailure(lua_State* L, char* buffer, size_t size, bool* placed) {
     Binding& b = binding(L);
     if (b.handlerError.empty()) {
         return false;
     }
-    const size_t n = std::min(b.handlerError.size(), size - 1);
-    std::memcpy(buffer, b.handlerError.data(), n);
-    buffer[n] = '\0';
+    copyMessage(b.handlerError, buffer, size);
+    *placed = b.handlerErrorPlaced;
     b.handlerError.clear();
+    b.handlerErrorPlaced = false;
     return true;
+}
+
+zxhost::Host& hostOf(lua_State* L) {
+    return binding(L).host;
 }
 
 } // namespace zxlua

@@ -25,6 +25,11 @@ struct Binding {
     // A script handler that failed while the host was calling it: the plug-in gets a
     // void result, and the error is raised in the script once the host call returns.
     std::string handlerError;
+    // Whether handlerError names its own file and line (a Lua error message does; a table
+    // raised as an error or a result without a host value does not).
+    bool handlerErrorPlaced = false;
+    // The running script's name, for failures that surface after it ended.
+    std::string chunkName;
 };
 
 // The binding of the state (kept in the registry).

@@ -38,7 +38,7 @@ int castNew(lua_State* L) {
 
 int castBitmap(lua_State* L) {
     const std::string name = argString(L, 1, "cast.bitmap");
-    const std::string file = argString(L, 2, "cast.bitmap");
+    const std::string file = argFileName(L, 2, "cast.bitmap");
     zxhost::Host& host = binding(L).host;
     if (host.member(name)) {
         fail("cast.bitmap: a member named '" + name + "' exists already");

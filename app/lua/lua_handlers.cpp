@@ -12,13 +12,37 @@ namespace zxlua {
 
 namespace {
 
+// Looks the handler's global up in protected mode: _G may carry an __index that raises.
+int getGlobalProtected(lua_State* L) {
+    lua_getglobal(L, lua_tostring(L, 1));
+    return 1;
+}
+
+void setFailure(Binding& b, std::string message, bool placed) {
+    b.handlerError = std::move(message);
+    b.handlerErrorPlaced = placed;
+}
+
 std::optional<zxhost::Value> callScriptHandler(Binding& b, const std::string& name,
                                                zxhost::Sprite* sprite,
                                                const std::vector<zxhost::Value>& args) {
     lua_State* L = b.L;
     const std::string global = handlerGlobalName(name);
     const int top = lua_gettop(L);
-    if (lua_getglobal(L, global.c_str()) != LUA_TFUNCTION) {
+    if (!lua_checkstack(L, 3)) {
+        setFailure(b, global + ": out of Lua stack", false);
+        return zxhost::Value{};
+    }
+    lua_pushcfunction(L, getGlobalProtected);
+    lua_pushlstring(L, global.data(), global.size());
+    if (lua_pcall(L, 1, 1, 0) != LUA_OK) {
+        if (b.handlerError.empty()) {
+            setFailure(b, "looking up " + global + ": " + errorObjectText(L, -1), false);
+        }
+        lua_settop(L, top);
+        return zxhost::Value{};
+    }
+    if (lua_type(L, -1) != LUA_TFUNCTION) {
         lua_settop(L, top);
         return std::nullopt;
     }
@@ -30,7 +54,7 @@ std::optional<zxhost::Value> callScriptHandler(Binding& b, const std::string& na
     }
     if (!lua_checkstack(L, static_cast<int>(args.size()) + 2)) {
         lua_settop(L, top);
-        b.handlerError = global + ": too many arguments";
+        setFailure(b, global + ": too many arguments", false);
         return zxhost::Value{};
     }
     if (sprite) {
@@ -44,18 +68,21 @@ std::optional<zxhost::Value> callScriptHandler(Binding& b, const std::string& na
         }
     } catch (const ScriptFailure& f) {
         lua_settop(L, top);
-        b.handlerError = global + ": " + f.message;
+        setFailure(b, global + ": " + f.message, false);
         return zxhost::Value{};
     }
     zxhost::Value result;
     if (lua_pcall(L, static_cast<int>(args.size()) + 1, 1, 0) != LUA_OK) {
-        const char* message = lua_tostring(L, -1);
-        b.handlerError = message ? message : global + " failed";
+        bool isText = false;
+        const std::string message = errorObjectText(L, -1, &isText);
+        // A Lua error message carries the handler's file and line; any other error object
+        // is reported at the script line that made the sprite call the handler.
+        setFailure(b, isText ? message : global + " raised an error: " + message, isText);
     } else {
         try {
-            result = toHostValue(L, -1, global.c_str());
+            result = toHostValue(L, -1, (global + " result").c_str());
         } catch (const ScriptFailure& f) {
-            b.handlerError = f.message;
+            setFailure(b, f.message, false);
         }
     }
     lua_settop(L, top);

@@ -74,14 +74,23 @@ int memberSave(lua_State* L) {
     return 1;
 }
 
+// Returns the warning of a saved block whose length is not the kind's (nil when there is
+// none), as movie.load does for a movie's blocks.
 int memberLoad(lua_State* L) {
     zxhost::Member& m = checkMember(L, 1, "load");
     const std::string text = argString(L, 2, "load");
-    const int32_t code = m.load(std::vector<uint8_t>(text.begin(), text.end()));
-    if (code != 0) {
-        failWithCode("LoadProps of '" + m.name() + "'", code);
+    const std::string name = m.name();
+    std::string warning;
+    const int32_t code = m.load(std::vector<uint8_t>(text.begin(), text.end()), &warning);
+    if (code != 0 && warning.empty()) {
+        failWithCode("LoadProps of '" + name + "'", code);
     }
-    return 0;
+    if (warning.empty()) {
+        lua_pushnil(L);
+    } else {
+        lua_pushlstring(L, warning.data(), warning.size());
+    }
+    return 1;
 }
 
 zxhost::DialogValues dialogValues(lua_State* L, int index) {
@@ -99,15 +108,26 @@ zxhost::DialogValues dialogValues(lua_State* L, int index) {
             lua_pop(L, 2);
             fail("dialog: control ids must be integers");
         }
+        if (id < INT32_MIN || id > INT32_MAX) {
+            lua_pop(L, 2);
+            fail("dialog: control id " + std::to_string(id) + " does not fit 32 bits");
+        }
+        const auto control = static_cast<int32_t>(id);
         if (type == LUA_TBOOLEAN) {
-            values[static_cast<int32_t>(id)] = lua_toboolean(L, -1) != 0;
+            values[control] = lua_toboolean(L, -1) != 0;
         } else if (type == LUA_TNUMBER && lua_isinteger(L, -1)) {
-            values[static_cast<int32_t>(id)] = static_cast<int32_t>(lua_tointeger(L, -1));
+            const lua_Integer v = lua_tointeger(L, -1);
+            if (v < INT32_MIN || v > static_cast<lua_Integer>(UINT32_MAX)) {
+                lua_pop(L, 2);
+                fail("dialog: control " + std::to_string(control) + ": integer " +
+                     std::to_string(v) + " does not fit 32 bits");
+            }
+            values[control] = static_cast<int32_t>(static_cast<uint32_t>(v));
         } else if (type == LUA_TNUMBER || type == LUA_TSTRING) {
             // Floats go in as the text an edit box would hold.
             size_t length = 0;
             const char* text = lua_tolstring(L, -1, &length);
-            values[static_cast<int32_t>(id)] = std::string(text, length);
+            values[control] = std::string(text, length);
         } else {
             const std::string got = luaL_typename(L, -1);
             lua_pop(L, 2);
@@ -262,7 +282,8 @@ zxhost::Member& checkMember(lua_State* L, int index, const char* function) {
     }
     zxhost::Member* m = binding(L).host.memberById(*id);
     if (!m) {
-        fail(std::string(function) + ": the member no longer exists (the movie was replaced)");
+        fail(std::string(function) +
+             ": the member no longer exists (it was deleted, or the movie was replaced)");
     }
     return *m;
 }

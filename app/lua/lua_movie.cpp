@@ -8,24 +8,31 @@ namespace zxlua {
 
 namespace {
 
+void pushWarnings(lua_State* L, const std::vector<std::string>& warnings) {
+    lua_createtable(L, static_cast<int>(warnings.size()), 0);
+    for (size_t i = 0; i < warnings.size(); ++i) {
+        lua_pushlstring(L, warnings[i].data(), warnings[i].size());
+        lua_rawseti(L, -2, static_cast<lua_Integer>(i + 1));
+    }
+}
+
+// Returns the warnings of the save (a member text that its saved block cuts) as a list.
 int movieSave(lua_State* L) {
     Binding& b = binding(L);
-    const std::filesystem::path path = scriptPath(L, argString(L, 1, "movie.save"));
-    writeAtomically(path,
-                    [&](const std::filesystem::path& tmp) { b.host.saveMovie(tmp.string()); });
+    const std::filesystem::path path = scriptPath(L, argFileName(L, 1, "movie.save"));
+    std::vector<std::string> warnings;
+    writeAtomically(path, [&](const std::filesystem::path& tmp) {
+        warnings = b.host.saveMovie(tmp.string(), path.string());
+    });
     b.written.push_back(path);
-    return 0;
+    pushWarnings(L, warnings);
+    return 1;
 }
 
 // Returns the loader's warnings (e.g. a member whose saved block was ignored) as a list.
 int movieLoad(lua_State* L) {
-    const std::filesystem::path path = scriptPath(L, argString(L, 1, "movie.load"));
-    const std::vector<std::string> warnings = binding(L).host.loadMovie(path.string());
-    lua_createtable(L, static_cast<int>(warnings.size()), 0);
-    for (size_t i = 0; i < warnings.size(); ++i) {
-        lua_pushstring(L, warnings[i].c_str());
-        lua_rawseti(L, -2, static_cast<lua_Integer>(i + 1));
-    }
+    const std::filesystem::path path = scriptPath(L, argFileName(L, 1, "movie.load"));
+    pushWarnings(L, binding(L).host.loadMovie(path.string()));
     return 1;
 }
 

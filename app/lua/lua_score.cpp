@@ -11,10 +11,13 @@ namespace {
 
 constexpr const char* kSpriteType = "zentrix.sprite";
 
+// Positions within the host's coordinate limit; the host checks the stage position they
+// make as well.
 int32_t argCoordinate(lua_State* L, int index, const char* function) {
     const lua_Integer v = argInteger(L, index, function);
-    if (v < INT32_MIN || v > INT32_MAX) {
-        fail(std::string(function) + ": coordinate out of range");
+    if (!zxhost::withinCoordinateLimit(v)) {
+        fail(std::string(function) + ": coordinate " + std::to_string(v) +
+             " lies outside the limit of +-" + std::to_string(zxhost::kCoordinateLimit));
     }
     return static_cast<int32_t>(v);
 }
@@ -47,7 +50,7 @@ int scoreAdd(lua_State* L) {
         argTable(L, 3, "score.add");
         lua_pushstring(L, "ink");
         if (lua_rawget(L, 3) != LUA_TNIL) {
-            ink = static_cast<int32_t>(argInteger(L, -1, "score.add (ink)"));
+            ink = argInt32(L, -1, "score.add (ink)");
         }
         lua_pop(L, 1);
         lua_pushstring(L, "params");
@@ -59,8 +62,8 @@ int scoreAdd(lua_State* L) {
             }
             for (lua_Integer i = 1; i <= n; ++i) {
                 lua_rawgeti(L, -1, i);
-                params[static_cast<size_t>(i - 1)] =
-                    static_cast<int32_t>(argInteger(L, -1, "score.add (params)"));
+                const std::string field = "score.add (params[" + std::to_string(i) + "])";
+                params[static_cast<size_t>(i - 1)] = argInt32(L, -1, field.c_str());
                 lua_pop(L, 1);
             }
         }
@@ -116,11 +119,11 @@ int spriteBlur(lua_State* L) {
 // s:event(kind, x, y, char, modifiers): any event record; returns handled and the code.
 int spriteEvent(lua_State* L) {
     zxhost::Sprite& s = checkSprite(L, 1, "event");
-    const int32_t kind = static_cast<int32_t>(argInteger(L, 2, "event"));
+    const int32_t kind = argInt32(L, 2, "event (kind)");
     const int32_t x = argAbsent(L, 3) ? 0 : argCoordinate(L, 3, "event");
     const int32_t y = argAbsent(L, 4) ? 0 : argCoordinate(L, 4, "event");
     const uint8_t ch = argAbsent(L, 5) ? 0 : argKey(L, 5, "event");
-    const int32_t modifiers = argAbsent(L, 6) ? 0 : static_cast<int32_t>(argInteger(L, 6, "event"));
+    const int32_t modifiers = argAbsent(L, 6) ? 0 : argInt32(L, 6, "event (modifiers)");
     const zxhost::EventOutcome outcome = s.event(kind, x, y, ch, modifiers);
     lua_pushboolean(L, outcome.handled);
     pushResultCode(L, outcome.code);
@@ -212,7 +215,8 @@ zxhost::Sprite& checkSprite(lua_State* L, int index, const char* function) {
     }
     zxhost::Sprite* s = binding(L).host.spriteById(*id);
     if (!s) {
-        fail(std::string(function) + ": the sprite no longer exists (the movie was replaced)");
+        fail(std::string(function) +
+             ": the sprite no longer exists (it was removed, or the movie was replaced)");
     }
     return *s;
 }

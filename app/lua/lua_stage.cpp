@@ -25,11 +25,27 @@ int32_t argPosition(lua_State* L, int index, const char* function) {
     return static_cast<int32_t>(v);
 }
 
+// Cursor positions stay within the host's coordinate limit.
+int32_t argCursorPosition(lua_State* L, int index) {
+    const lua_Integer v = argInteger(L, index, "stage.cursor");
+    if (!zxhost::withinCoordinateLimit(v)) {
+        fail("stage.cursor: position " + std::to_string(v) + " lies outside the limit of +-" +
+             std::to_string(zxhost::kCoordinateLimit));
+    }
+    return static_cast<int32_t>(v);
+}
+
 // stage.size(w, h) sets; stage.size() returns w, h.
 int stageSize(lua_State* L) {
     zxhost::Stage& stage = binding(L).host.stage();
     if (lua_gettop(L) > 0) {
-        stage.setSize(argDimension(L, 1), argDimension(L, 2));
+        const int32_t width = argDimension(L, 1);
+        const int32_t height = argDimension(L, 2);
+        const std::string problem = zxhost::Stage::sizeProblem(width, height);
+        if (!problem.empty()) {
+            fail("stage.size: " + problem);
+        }
+        stage.setSize(width, height);
     }
     lua_pushinteger(L, stage.width());
     lua_pushinteger(L, stage.height());
@@ -51,8 +67,9 @@ int stageColor(lua_State* L) {
 }
 
 int stageCursor(lua_State* L) {
-    binding(L).host.stage().setCursor(argPosition(L, 1, "stage.cursor"),
-                                      argPosition(L, 2, "stage.cursor"));
+    const int32_t x = argCursorPosition(L, 1);
+    const int32_t y = argCursorPosition(L, 2);
+    binding(L).host.stage().setCursor(x, y);
     return 0;
 }
 
@@ -68,7 +85,7 @@ int stageRender(lua_State* L) {
 
 int stageSavePng(lua_State* L) {
     Binding& b = binding(L);
-    const std::filesystem::path path = scriptPath(L, argString(L, 1, "stage.save_png"));
+    const std::filesystem::path path = scriptPath(L, argFileName(L, 1, "stage.save_png"));
     writeAtomically(
         path, [&](const std::filesystem::path& tmp) { b.host.stage().savePng(tmp.string()); });
     b.written.push_back(path);

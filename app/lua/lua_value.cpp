@@ -14,14 +14,6 @@ namespace {
 constexpr const char* kPictureType = "zentrix.picture";
 const char* const kRectFields[] = {"left", "top", "right", "bottom"};
 
-int32_t toInt32(lua_Integer value, const char* what) {
-    if (value < std::numeric_limits<int32_t>::min() ||
-        value > static_cast<lua_Integer>(std::numeric_limits<uint32_t>::max())) {
-        fail(std::string(what) + ": integer " + std::to_string(value) + " does not fit 32 bits");
-    }
-    return static_cast<int32_t>(static_cast<uint32_t>(value));
-}
-
 // Tables are read without metamethods, so that reading a script's value never runs script
 // code (whose errors would unwind through this C++ code).
 int rawField(lua_State* L, int index, const char* field) {

@@ -3,20 +3,21 @@
 #include "zxlua/movie_script.h"
 
 #include "binding.h"
+#include "script_support.h"
 
+#include <cstring>
 #include <fstream>
 #include <sstream>
+#include <string_view>
 
 namespace zxlua {
 
 namespace {
 
-// The error object on top of the stack as one line.
+// The error object on top of the stack as one line; pops it.
 std::string errorText(lua_State* L) {
-    size_t length = 0;
-    const char* text = luaL_tolstring(L, -1, &length);
-    std::string message(text, length);
-    lua_pop(L, 2);
+    std::string message = errorObjectText(L, -1);
+    lua_pop(L, 1);
     for (char& c : message) {
         if (c == '\n' || c == '\r') {
             c = ' ';
@@ -24,6 +25,55 @@ std::string errorText(lua_State* L) {
     }
     return message;
 }
+
+// Precompiled chunks are refused everywhere a script can load code: the interpreter does
+// not check bytecode, and a damaged chunk crashes it. load, loadfile and dofile take text
+// only, and so does require's Lua searcher (its file is read by loadfile). File names with a
+// NUL are refused by the standard library's file functions too: the system would end the
+// name there and open another file.
+constexpr const char* kTextOnlyPrelude = R"(
+local format, error, type, find = string.format, error, type, string.find
+local function checkName(name, what)
+  if type(name) == "string" and find(name, "\0", 1, true) then
+    error(what .. ": a file name must not contain a NUL character", 3)
+  end
+end
+local load, loadfile, searchpath = load, loadfile, package.searchpath
+_G.load = function(chunk, name, mode, env)
+  return load(chunk, name, "t", env)
+end
+_G.loadfile = function(file, mode, env)
+  return loadfile(file, "t", env)
+end
+_G.dofile = function(file)
+  local f, message = loadfile(file, "t")
+  if not f then error(message, 2) end
+  return f()
+end
+package.searchers[2] = function(name)
+  local file, message = searchpath(name, package.path)
+  if not file then return "\n\t" .. message end
+  local f, loadMessage = loadfile(file, "t")
+  if not f then
+    error(format("error loading module '%s' from file '%s':\n\t%s", name, file, loadMessage), 2)
+  end
+  return f, file
+end
+for _, entry in ipairs({{io, "io", {"open", "lines", "input", "output"}},
+                        {os, "os", {"remove", "rename"}},
+                        {_G, "", {"loadfile", "dofile"}}}) do
+  local library, prefix, names = entry[1], entry[2], entry[3]
+  for _, name in ipairs(names) do
+    local original = library[name]
+    local what = prefix == "" and name or prefix .. "." .. name
+    library[name] = function(file, ...)
+      checkName(file, what)
+      if name == "rename" then checkName((...), what) end
+      return original(file, ...)
+    end
+  end
+end
+)";
 
 // Lets `require` find modules beside the script.
 void addScriptFolderToPath(lua_State* L, const std::filesystem::path& dir) {
@@ -55,6 +105,14 @@ MovieScript::MovieScript(zxhost::Host& host) : binding_(std::make_unique<Binding
     openHostLibrary(L_);
     openMovie(L_);
     installHandlers(L_);
+    if (luaL_loadbufferx(L_, kTextOnlyPrelude, std::strlen(kTextOnlyPrelude), "=prelude", "t") !=
+            LUA_OK ||
+        lua_pcall(L_, 0, 0, 0) != LUA_OK) {
+        const std::string message = errorText(L_);
+        binding_->host.setHandlerLookup(nullptr);
+        lua_close(L_);
+        throw ScriptError("cannot prepare the Lua state: " + message);
+    }
 }
 
 MovieScript::~MovieScript() {
@@ -64,25 +122,50 @@ MovieScript::~MovieScript() {
 }
 
 void MovieScript::runFile(const std::filesystem::path& file) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(file, ec)) {
+        throw ScriptError(file.string() + ": cannot read the script: it is a directory");
+    }
     std::ifstream in(file, std::ios::binary);
     if (!in) {
         throw ScriptError(file.string() + ": cannot read the script");
     }
     std::ostringstream text;
-    text << in.rdbuf();
+    try {
+        text << in.rdbuf();
+    } catch (const std::exception&) {
+        throw ScriptError(file.string() + ": cannot read the script");
+    }
+    if (in.bad()) {
+        throw ScriptError(file.string() + ": cannot read the script");
+    }
     runString(text.str(), file.string(), file.parent_path().empty() ? "." : file.parent_path());
 }
 
 void MovieScript::runString(const std::string& code, const std::string& chunkName,
                             const std::filesystem::path& baseDir) {
     binding_->baseDir = baseDir;
+    binding_->chunkName = chunkName;
     addScriptFolderToPath(L_, baseDir);
     const std::string name = "@" + chunkName;
-    if (luaL_loadbuffer(L_, code.data(), code.size(), name.c_str()) != LUA_OK) {
+    // Editors may save a byte-order mark in front of UTF-8 text; the JSON reader skips one
+    // too.
+    std::string_view text = code;
+    if (text.starts_with("\xEF\xBB\xBF")) {
+        text.remove_prefix(3);
+    }
+    if (text.starts_with(LUA_SIGNATURE)) {
+        throw ScriptError(chunkName + ": a precompiled Lua chunk; scripts are loaded as text only");
+    }
+    if (luaL_loadbufferx(L_, text.data(), text.size(), name.c_str(), "t") != LUA_OK) {
         throw ScriptError(errorText(L_));
     }
     if (lua_pcall(L_, 0, 0, 0) != LUA_OK) {
-        throw ScriptError(errorText(L_));
+        // An error object that is not a string (error({})) carries no place: the script is
+        // named instead.
+        const bool isText = lua_type(L_, -1) == LUA_TSTRING || lua_type(L_, -1) == LUA_TNUMBER;
+        const std::string message = errorText(L_);
+        throw ScriptError(isText ? message : chunkName + ": " + message);
     }
     throwHandlerFailure();
 }
@@ -91,8 +174,14 @@ void MovieScript::throwHandlerFailure() {
     if (binding_->handlerError.empty()) {
         return;
     }
-    const std::string message = std::move(binding_->handlerError);
+    std::string message = std::move(binding_->handlerError);
     binding_->handlerError.clear();
+    // Outside the script's own calls there is no script line to report it at: the script
+    // is named instead.
+    if (!binding_->handlerErrorPlaced && !binding_->chunkName.empty()) {
+        message = binding_->chunkName + ": " + message;
+    }
+    binding_->handlerErrorPlaced = false;
     throw ScriptError(message);
 }
 

@@ -19,8 +19,8 @@ HostImpl::HostImpl(Host& host, std::vector<std::string> dirs)
 }
 
 HostImpl::~HostImpl() {
-    sprites.clear();
-    members.clear();
+    releaseRetired();
+    roster.clear();
     while (!modules.empty()) {
         Module& module = *modules.back();
         void* library = module.library_;
@@ -102,32 +102,47 @@ std::optional<Value> HostImpl::callHandler(const std::string& name, Sprite* spri
     return std::nullopt;
 }
 
-Member* HostImpl::memberById(int32_t id) {
-    for (auto& m : members) {
-        if (m->id() == id) {
-            return m.get();
-        }
+void HostImpl::leaveCall() {
+    if (callDepth == 1) {
+        // Still counted as inside while the waiting objects go: a release that removes more
+        // (it should not, but it runs plug-in code) only adds to the next round.
+        releaseRetired();
     }
-    return nullptr;
+    --callDepth;
 }
 
-Sprite* HostImpl::spriteById(int32_t id) {
-    for (auto& s : sprites) {
-        if (s->id() == id) {
-            return s.get();
+void HostImpl::releaseRetired() {
+    while (!retiredSprites.empty() || !retiredMembers.empty() ||
+           (stage && stage->hasRetiredSurfaces())) {
+        std::vector<std::unique_ptr<Sprite>> sprites = std::move(retiredSprites);
+        std::vector<std::unique_ptr<Member>> members = std::move(retiredMembers);
+        retiredSprites.clear();
+        retiredMembers.clear();
+        sprites.clear();
+        members.clear();
+        if (stage) {
+            stage->releaseRetiredSurfaces();
         }
     }
-    return nullptr;
 }
 
-std::vector<Sprite*> HostImpl::spritesOf(const Member& member) {
-    std::vector<Sprite*> result;
-    for (auto& s : sprites) {
-        if (&s->member() == &member) {
-            result.push_back(s.get());
+void HostImpl::removeSprite(Sprite& sprite) {
+    std::unique_ptr<Sprite> taken = roster.takeSprite(sprite);
+    if (taken && callDepth > 0) {
+        retiredSprites.push_back(std::move(taken));
+    }
+}
+
+void HostImpl::removeMember(Member& member) {
+    for (int32_t id : roster.spriteIdsOf(member.id())) {
+        if (Sprite* sprite = roster.sprite(id)) {
+            removeSprite(*sprite);
         }
     }
-    return result;
+    std::unique_ptr<Member> taken = roster.takeMember(member);
+    if (taken && callDepth > 0) {
+        retiredMembers.push_back(std::move(taken));
+    }
 }
 
 // ---------------------------------------------------------------- Host
@@ -186,12 +201,7 @@ bool Host::unloadModule(Module& module) {
 }
 
 Member* Host::member(const std::string& name) {
-    for (auto& m : impl_->members) {
-        if (m->name() == name) {
-            return m.get();
-        }
-    }
-    return nullptr;
+    return impl_->roster.member(name);
 }
 
 Member* Host::memberById(int32_t id) {
@@ -199,19 +209,11 @@ Member* Host::memberById(int32_t id) {
 }
 
 std::vector<Member*> Host::members() {
-    std::vector<Member*> result;
-    for (auto& m : impl_->members) {
-        result.push_back(m.get());
-    }
-    return result;
+    return impl_->roster.members();
 }
 
 std::vector<Sprite*> Host::sprites() {
-    std::vector<Sprite*> result;
-    for (auto& s : impl_->sprites) {
-        result.push_back(s.get());
-    }
-    return result;
+    return impl_->roster.sprites();
 }
 
 Sprite* Host::spriteById(int32_t id) {
@@ -219,38 +221,29 @@ Sprite* Host::spriteById(int32_t id) {
 }
 
 void Host::removeSprite(Sprite& sprite) {
-    auto& list = impl_->sprites;
-    for (auto it = list.begin(); it != list.end(); ++it) {
-        if (it->get() == &sprite) {
-            // Out of the score first, so re-entrant lookups no longer find it.
-            std::unique_ptr<Sprite> gone = std::move(*it);
-            list.erase(it);
-            return;
-        }
-    }
+    impl_->removeSprite(sprite);
 }
 
 void Host::deleteMember(Member& member) {
-    for (Sprite* sprite : impl_->spritesOf(member)) {
-        removeSprite(*sprite);
-    }
-    auto& list = impl_->members;
-    for (auto it = list.begin(); it != list.end(); ++it) {
-        if (it->get() == &member) {
-            std::unique_ptr<Member> gone = std::move(*it);
-            list.erase(it);
-            return;
-        }
-    }
+    impl_->removeMember(member);
 }
 
 void Host::clearMovie() {
-    while (!impl_->sprites.empty()) {
-        removeSprite(*impl_->sprites.back());
+    Roster& roster = impl_->roster;
+    while (roster.hasSprites()) {
+        impl_->removeSprite(roster.lastSprite());
     }
-    while (!impl_->members.empty()) {
-        deleteMember(*impl_->members.back());
+    while (roster.hasMembers()) {
+        impl_->removeMember(roster.lastMember());
     }
+}
+
+RemovalHold::RemovalHold(Host& host) : host_(host.impl()) {
+    host_.enterCall();
+}
+
+RemovalHold::~RemovalHold() {
+    host_.leaveCall();
 }
 
 Stage& Host::stage() {

@@ -10,6 +10,7 @@
 
 #include "host_object.h"
 #include "platform.h"
+#include "roster.h"
 #include "symbol_table.h"
 #include "value_store.h"
 #include "zxhost/host.h"
@@ -73,8 +74,7 @@ public:
     bool pluginsScanned = false;
 
     std::vector<std::unique_ptr<Module>> modules;
-    std::vector<std::unique_ptr<Member>> members;
-    std::vector<std::unique_ptr<Sprite>> sprites;
+    Roster roster;
     int32_t nextMemberId = 1;
     int32_t nextSpriteId = 1;
     std::unique_ptr<Stage> stage;
@@ -92,6 +92,10 @@ public:
     // rethrown once the plug-in call has returned.
     std::exception_ptr pendingError;
     void rethrowPending();
+
+    // What the host is handing to a plug-in ("SetProp 'X' of member 'm'"), for the warning
+    // logged when the plug-in takes a text shorter than it was (ValueToString's capacity).
+    std::string handOver;
 
     // Begin/EndResources tokens not yet closed.
     std::set<intptr_t> openResourceTokens;
@@ -113,9 +117,25 @@ public:
     void setupModuleObjects(Module& module);
     void releaseModuleObjects(Module& module);
 
-    Member* memberById(int32_t id);
-    Sprite* spriteById(int32_t id);
-    std::vector<Sprite*> spritesOf(const Member& member);
+    Member* memberById(int32_t id) { return roster.member(id); }
+    Sprite* spriteById(int32_t id) { return roster.sprite(id); }
+
+    // Calls into plug-ins on the stack, and removal holds. While it is above zero, sprites
+    // and members that leave the movie wait here, alive, until the outermost call returns:
+    // a script handler may delete the very sprite whose HandleEvent, Draw or Idle is still
+    // running, or load another movie from there, and that plug-in code must not find its
+    // own instance freed under it.
+    int32_t callDepth = 0;
+    std::vector<std::unique_ptr<Sprite>> retiredSprites;
+    std::vector<std::unique_ptr<Member>> retiredMembers;
+    void enterCall() { ++callDepth; }
+    void leaveCall();
+    // Takes a sprite or member out of the movie; destroyed now, or when the outermost call
+    // returns.
+    void removeSprite(Sprite& sprite);
+    void removeMember(Member& member);
+    // Destroys what waits, sprites before the members they show.
+    void releaseRetired();
 
     // Calls a script handler for a sprite; never throws (errors become pendingError).
     std::optional<Value> callHandler(const std::string& name, Sprite* sprite,
@@ -123,6 +143,33 @@ public:
 
     HostObject* service(const zx::Guid& iid, const char** name);
     void initServices();
+};
+
+// One call into a plug-in (or a removal hold) for as long as it lives.
+class CallScope {
+public:
+    explicit CallScope(HostImpl& host) : host_(host) { host_.enterCall(); }
+    ~CallScope() { host_.leaveCall(); }
+    CallScope(const CallScope&) = delete;
+    CallScope& operator=(const CallScope&) = delete;
+
+private:
+    HostImpl& host_;
+};
+
+// Names what the host hands over for as long as it lives; the outer name comes back after.
+class TextHandOver {
+public:
+    TextHandOver(HostImpl& host, std::string what) : host_(host), previous_(host.handOver) {
+        host_.handOver = std::move(what);
+    }
+    ~TextHandOver() { host_.handOver = std::move(previous_); }
+    TextHandOver(const TextHandOver&) = delete;
+    TextHandOver& operator=(const TextHandOver&) = delete;
+
+private:
+    HostImpl& host_;
+    std::string previous_;
 };
 
 struct ModuleAccess {
@@ -170,6 +217,11 @@ std::string formatOutput(const char* format, int32_t a, int32_t b);
 // static colours, a 6 x 6 x 6 colour cube and a grey ramp).
 uint32_t paletteColor(int index); // 0xBBGGRR
 uint8_t nearestPaletteIndex(uint8_t red, uint8_t green, uint8_t blue);
+
+// "(left, top, right, bottom)" for messages.
+std::string describeRect(const Rect& rect);
+// Throws Error when a sprite rectangle lies outside the coordinate limit.
+void checkSpriteRect(const Rect& rect);
 
 // Dialog driver state for Member::dialog.
 struct DialogDriverState {

@@ -1,11 +1,11 @@
 // Cast members: creation, scripting (SetProp, GetProp, CallFunction), saved blocks,
 // the properties dialog and thumbnails.
-#include <fstream>
-#include <iterator>
+#include <algorithm>
 
 #include <windows.h>
 
 #include "dib.h"
+#include "file_read.h"
 #include "host_impl.h"
 #include "zxframe/identifiers.h"
 
@@ -33,6 +33,7 @@ Member& Host::newMember(const std::string& kind, const std::string& name) {
     if (!module) {
         throw Error("unknown kind '" + kind + "'");
     }
+    CallScope call(host);
     void* asset = nullptr;
     const int32_t made =
         module->createInstance(module->assetClass(), zx::kAssetInterfaceId, &asset);
@@ -49,9 +50,9 @@ Member& Host::newMember(const std::string& kind, const std::string& name) {
     member->memberHost_ = newMemberHost(&host, member->id_);
     member->asset_->ops->setMemberHost(member->asset_,
                                        reinterpret_cast<zx::MemberHost*>(member->memberHost_));
-    host.members.push_back(std::move(member));
+    Member& added = host.roster.addMember(std::move(member));
     host.rethrowPending();
-    return *host.members.back();
+    return added;
 }
 
 Member& Host::newBitmapMemberFromBytes(const std::string& name,
@@ -69,17 +70,12 @@ Member& Host::newBitmapMemberFromBytes(const std::string& name,
     member->id_ = host.nextMemberId++;
     member->name_ = name;
     member->kind_ = "bitmap";
-    host.members.push_back(std::move(member));
-    return *host.members.back();
+    return host.roster.addMember(std::move(member));
 }
 
 Member& Host::newBitmapMember(const std::string& name, const std::string& bmpPath) {
-    std::ifstream file(bmpPath, std::ios::binary);
-    if (!file) {
-        throw Error(bmpPath + ": cannot read the file");
-    }
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)),
-                               std::istreambuf_iterator<char>());
+    const std::string content = readWholeFile(bmpPath);
+    const std::vector<uint8_t> bytes(content.begin(), content.end());
     try {
         return newBitmapMemberFromBytes(name, bytes);
     } catch (const Error& error) {
@@ -91,10 +87,16 @@ int32_t Member::setProp(const std::string& property, const Value& value) {
     if (!asset_) {
         return zx::kUnknownProperty;
     }
-    zx::HostValue v = host_->owner.toHostValue(value);
-    const int32_t result = asset_->ops->setProp(asset_, host_->symbols.intern(property), &v);
-    host_->owner.releaseHostValue(v);
-    host_->rethrowPending();
+    HostImpl& host = *host_;
+    CallScope call(host);
+    if (value.is<std::string>()) {
+        noteText(property);
+    }
+    const TextHandOver handOver(host, "SetProp '" + property + "' of member '" + name_ + "'");
+    zx::HostValue v = host.owner.toHostValue(value);
+    const int32_t result = asset_->ops->setProp(asset_, host.symbols.intern(property), &v);
+    host.owner.releaseHostValue(v);
+    host.rethrowPending();
     return result;
 }
 
@@ -102,11 +104,15 @@ CallResult Member::getProp(const std::string& property) {
     if (!asset_) {
         return CallResult{zx::kUnknownProperty, {}};
     }
+    CallScope call(*host_);
     zx::HostValue out{kVoid, 0};
     CallResult result;
     result.code = asset_->ops->getProp(asset_, host_->symbols.intern(property), &out);
     result.value = host_->owner.fromHostValue(out);
     host_->owner.releaseHostValue(out);
+    if (result.code == zx::kOk && result.value.is<std::string>()) {
+        noteText(property);
+    }
     host_->rethrowPending();
     return result;
 }
@@ -117,6 +123,8 @@ CallResult Member::call(const std::string& command, const std::vector<Value>& ar
     if (!asset_) {
         return CallResult{zx::kUnknownCommand, {}};
     }
+    CallScope call(*host_);
+    const TextHandOver handOver(*host_, "CallFunction '" + command + "' of member '" + name_ + "'");
     std::vector<zx::HostValue> argv;
     argv.push_back(zx::HostValue{kMember, id_});
     for (const auto& a : args) {
@@ -147,6 +155,7 @@ std::vector<uint8_t> Member::save(int32_t* code) {
         }
         return {};
     }
+    CallScope call(*host_);
     zx::MediaStream* stream = newMemoryStream(host_, {}, std::nullopt);
     const int32_t result = asset_->ops->saveProps(asset_, stream);
     std::vector<uint8_t> bytes = memoryStreamBytes(stream);
@@ -157,9 +166,28 @@ std::vector<uint8_t> Member::save(int32_t* code) {
     return bytes;
 }
 
-int32_t Member::load(const std::vector<uint8_t>& bytes) {
+void Member::noteText(const std::string& property) {
+    if (std::find(textProperties_.begin(), textProperties_.end(), property) ==
+        textProperties_.end()) {
+        textProperties_.push_back(property);
+    }
+}
+
+int32_t Member::load(const std::vector<uint8_t>& bytes, std::string* warning) {
     if (!asset_) {
         return zx::kNotSupported;
+    }
+    CallScope call(*host_);
+    const int32_t expected = savedSize();
+    if (expected >= 0 && bytes.size() != static_cast<size_t>(expected)) {
+        const std::string text = "member '" + name_ + "' got a saved block of " +
+                                 std::to_string(bytes.size()) + " bytes where its kind saves " +
+                                 std::to_string(expected);
+        if (warning) {
+            *warning = text;
+        } else {
+            platform::logEvent(Message{"warning", text, "", 0});
+        }
     }
     std::optional<StreamOverride> override = std::move(host_->hooks.nextStream);
     host_->hooks.nextStream.reset();
@@ -172,8 +200,12 @@ int32_t Member::load(const std::vector<uint8_t>& bytes) {
 }
 
 int32_t Member::savedSize() {
+    if (!asset_) {
+        return -1;
+    }
+    CallScope call(*host_);
     int32_t bytes = -1;
-    if (!asset_ || asset_->ops->getSavedSize(asset_, &bytes) != zx::kOk) {
+    if (asset_->ops->getSavedSize(asset_, &bytes) != zx::kOk) {
         return -1;
     }
     return bytes;
@@ -183,6 +215,7 @@ Rect Member::defaultRect() {
     if (!asset_) {
         return {};
     }
+    CallScope call(*host_);
     zx::HostRect r{};
     if (asset_->ops->getDefaultRect(asset_, &r) != zx::kOk) {
         return {};
@@ -196,6 +229,7 @@ DialogOutcome Member::dialog(const DialogValues& values, bool ok) {
         outcome.code = zx::kNotSupported;
         return outcome;
     }
+    CallScope call(*host_);
     DialogDriverState state;
     state.values = &values;
     state.ok = ok;
@@ -215,6 +249,7 @@ int32_t Member::drawThumbnail(HDC dc, const Rect& rect, int32_t contextKind) {
     if (!asset_) {
         return zx::kNotSupported;
     }
+    CallScope call(*host_);
     zx::DrawContext* context = newDrawContext(host_, contextKind, dc);
     const zx::HostRect r{rect.top, rect.left, rect.bottom, rect.right};
     const int32_t result = asset_->ops->drawThumbnail(asset_, context, &r);

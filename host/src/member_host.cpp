@@ -15,11 +15,8 @@ zx::Result ZX_CALL notify(zx::MemberHost* self, int32_t code, int32_t) {
         return zx::kOk;
     }
     // Sprites are looked up again before each call: a handler may remove one meanwhile.
-    std::vector<int32_t> ids;
-    for (Sprite* sprite : host.spritesOf(*member)) {
-        ids.push_back(sprite->id());
-    }
-    for (int32_t id : ids) {
+    CallScope call(host);
+    for (int32_t id : host.roster.spriteIdsOf(member->id())) {
         Sprite* sprite = host.spriteById(id);
         if (sprite && sprite->actor()) {
             sprite->actor()->ops->linkAsset(sprite->actor(), code, member->asset());

@@ -255,12 +255,12 @@ Module& HostImpl::loadModule(const std::string& path) {
 }
 
 bool HostImpl::unloadModule(Module& module) {
-    for (auto& m : members) {
+    for (Member* m : roster.members()) {
         if (m->module() == &module) {
             return false;
         }
     }
-    if (module.liveInstances_ != 0 || module.canUnloadNow() != zx::kOk) {
+    if (callDepth > 0 || module.liveInstances_ != 0 || module.canUnloadNow() != zx::kOk) {
         return false;
     }
     auto found =

@@ -2,13 +2,15 @@
 // saved blocks, bitmap members with their BMP, both base64) and the score. Loading checks
 // the whole file before it replaces the movie, so a bad file leaves the movie as it was.
 #include <fstream>
-#include <iterator>
+#include <unordered_set>
 
 #include <nlohmann/json.hpp>
 
 #include "base64.h"
 #include "dib.h"
+#include "file_read.h"
 #include "host_impl.h"
+#include "saved_text_check.h"
 
 namespace zxhost {
 namespace {
@@ -54,13 +56,22 @@ public:
     }
 
     int32_t integer(const json& object, const std::string& key, const char* name) const {
-        const json& value = field(object, key, name);
+        return inRange(field(object, key, name), key + "." + name, INT32_MIN, INT32_MAX);
+    }
+
+    // Every integer of a movie is in its range or refused, naming the field: nothing is
+    // truncated or masked.
+    int32_t inRange(const json& value, const std::string& key, int64_t low, int64_t high) const {
         if (!value.is_number_integer()) {
-            fail(key + "." + name, "not an integer");
+            fail(key, "not an integer");
+        }
+        // Unsigned JSON numbers above INT64_MAX read back negative through get<int64_t>.
+        if (value.is_number_unsigned() && value.get<uint64_t>() > static_cast<uint64_t>(high)) {
+            fail(key, "out of range (" + std::to_string(low) + " to " + std::to_string(high) + ")");
         }
         const auto n = value.get<int64_t>();
-        if (n < INT32_MIN || n > INT32_MAX) {
-            fail(key + "." + name, "out of range");
+        if (n < low || n > high) {
+            fail(key, "out of range (" + std::to_string(low) + " to " + std::to_string(high) + ")");
         }
         return static_cast<int32_t>(n);
     }
@@ -85,24 +96,39 @@ private:
     std::string path_;
 };
 
-MovieData parse(const std::string& path, Host& host) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        throw Error(path + ": cannot read the file");
+// The line holding a byte offset (1-based).
+size_t lineOf(const std::string& content, size_t byte) {
+    size_t line = 1;
+    for (size_t i = 0; i < std::min(byte, content.size()); ++i) {
+        line += content[i] == '\n';
     }
-    const std::string content((std::istreambuf_iterator<char>(file)),
-                              std::istreambuf_iterator<char>());
+    return line;
+}
+
+MovieData parse(const std::string& path, Host& host) {
+    const std::string content = readWholeFile(path);
     json root;
     try {
         root = json::parse(content);
     } catch (const json::parse_error& error) {
-        // Line of the byte where parsing stopped.
-        size_t line = 1;
-        for (size_t i = 0; i < std::min(error.byte, content.size()); ++i) {
-            line += content[i] == '\n';
+        throw Error(path + ":" + std::to_string(lineOf(content, error.byte)) +
+                    ": invalid JSON (byte " + std::to_string(error.byte) + ")");
+    } catch (const json::out_of_range& error) {
+        // A number too large for a double (1e400): the parser names the text, which is
+        // found again for its line.
+        const std::string what = error.what();
+        const size_t open = what.find('\''), close = what.rfind('\'');
+        std::string number;
+        if (open != std::string::npos && close > open) {
+            number = what.substr(open + 1, close - open - 1);
         }
-        throw Error(path + ":" + std::to_string(line) + ": invalid JSON (byte " +
-                    std::to_string(error.byte) + ")");
+        const size_t at = number.empty() ? std::string::npos : content.find(number);
+        const std::string place =
+            at == std::string::npos ? "" : ":" + std::to_string(lineOf(content, at));
+        throw Error(path + place + ": invalid JSON: number " +
+                    (number.empty() ? std::string() : number + " ") + "is out of range");
+    } catch (const json::exception&) {
+        throw Error(path + ": invalid JSON");
     }
     Reader r(path);
     if (!root.is_object()) {
@@ -123,12 +149,13 @@ MovieData parse(const std::string& path, Host& host) {
         }
         movie.width = r.integer(stage, "stage", "width");
         movie.height = r.integer(stage, "stage", "height");
-        if (movie.width < 1 || movie.height < 1 || movie.width > kMaxDibSide ||
-            movie.height > kMaxDibSide) {
-            r.fail("stage", "size out of range");
+        const std::string problem = Stage::sizeProblem(movie.width, movie.height);
+        if (!problem.empty()) {
+            r.fail("stage", problem);
         }
         if (stage.contains("color")) {
-            movie.color = static_cast<uint32_t>(r.integer(stage, "stage", "color")) & 0xFFFFFF;
+            movie.color =
+                static_cast<uint32_t>(r.inRange(stage["color"], "stage.color", 0, 0xFFFFFF));
         }
     }
 
@@ -136,6 +163,7 @@ MovieData parse(const std::string& path, Host& host) {
     if (!cast.is_array()) {
         r.fail("cast", "not a list");
     }
+    std::unordered_set<std::string> names;
     for (size_t i = 0; i < cast.size(); ++i) {
         const std::string key = "cast[" + std::to_string(i) + "]";
         const json& entry = cast[i];
@@ -148,10 +176,8 @@ MovieData parse(const std::string& path, Host& host) {
         if (c.name.empty()) {
             r.fail(key + ".name", "empty name");
         }
-        for (const auto& other : movie.cast) {
-            if (other.name == c.name) {
-                r.fail(key + ".name", "duplicate member name '" + c.name + "'");
-            }
+        if (!names.insert(c.name).second) {
+            r.fail(key + ".name", "duplicate member name '" + c.name + "'");
         }
         c.kind = r.text(entry, key, "kind");
         if (c.kind == "bitmap") {
@@ -186,11 +212,7 @@ MovieData parse(const std::string& path, Host& host) {
             ScoreEntry s;
             s.key = key;
             s.member = r.text(entry, key, "member");
-            bool known = false;
-            for (const auto& c : movie.cast) {
-                known = known || c.name == s.member;
-            }
-            if (!known) {
+            if (!names.count(s.member)) {
                 r.fail(key + ".member", "no member named '" + s.member + "'");
             }
             const json& rect = r.field(entry, key, "rect");
@@ -200,6 +222,11 @@ MovieData parse(const std::string& path, Host& host) {
             const std::string rectKey = key + ".rect";
             s.rect = Rect{r.integer(rect, rectKey, "left"), r.integer(rect, rectKey, "top"),
                           r.integer(rect, rectKey, "right"), r.integer(rect, rectKey, "bottom")};
+            if (!s.rect.withinLimit()) {
+                r.fail(rectKey, "rectangle " + describeRect(s.rect) +
+                                    " lies outside the coordinate limit of +-" +
+                                    std::to_string(kCoordinateLimit));
+            }
             if (entry.contains("ink")) {
                 s.ink = r.integer(entry, key, "ink");
             }
@@ -209,10 +236,8 @@ MovieData parse(const std::string& path, Host& host) {
                     r.fail(key + ".params", "not a list of up to 4 integers");
                 }
                 for (size_t p = 0; p < params.size(); ++p) {
-                    if (!params[p].is_number_integer()) {
-                        r.fail(key + ".params[" + std::to_string(p) + "]", "not an integer");
-                    }
-                    s.params[p] = static_cast<int32_t>(params[p].get<int64_t>());
+                    s.params[p] = r.inRange(params[p], key + ".params[" + std::to_string(p) + "]",
+                                            INT32_MIN, INT32_MAX);
                 }
             }
             movie.score.push_back(s);
@@ -223,7 +248,8 @@ MovieData parse(const std::string& path, Host& host) {
 
 } // namespace
 
-void Host::saveMovie(const std::string& path) {
+std::vector<std::string> Host::saveMovie(const std::string& path, const std::string& shownPath) {
+    std::vector<std::string> warnings;
     json root;
     root["format"] = kFormat;
     root["version"] = kVersion;
@@ -243,6 +269,9 @@ void Host::saveMovie(const std::string& path) {
                             "': SaveProps failed: " + hexCode(code));
             }
             entry["data"] = base64Encode(block);
+            for (const std::string& loss : savedTextLosses(*impl_, *member, block)) {
+                warnings.push_back((shownPath.empty() ? path : shownPath) + ": " + loss);
+            }
         }
         cast.push_back(entry);
     }
@@ -275,6 +304,10 @@ void Host::saveMovie(const std::string& path) {
         std::remove(temporary.c_str());
         throw Error(path + ": cannot write the file");
     }
+    for (const auto& w : warnings) {
+        platform::logEvent(Message{"warning", w, "", 0});
+    }
+    return warnings;
 }
 
 std::vector<std::string> Host::loadMovie(const std::string& path) {
@@ -294,7 +327,8 @@ std::vector<std::string> Host::loadMovie(const std::string& path) {
                 continue; // a member saved without a block keeps its defaults
             }
             const int32_t expected = member.savedSize();
-            const int32_t loaded = member.load(c.bytes);
+            std::string sizeWarning; // reported below in the movie's own words
+            const int32_t loaded = member.load(c.bytes, &sizeWarning);
             if (expected >= 0 && static_cast<int32_t>(c.bytes.size()) != expected) {
                 warnings.push_back(path + ": " + c.key + ".data: member '" + c.name +
                                    "' has a saved block of " + std::to_string(c.bytes.size()) +

@@ -5,6 +5,18 @@
 
 namespace zxhost {
 
+std::string describeRect(const Rect& r) {
+    return "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " +
+           std::to_string(r.right) + ", " + std::to_string(r.bottom) + ")";
+}
+
+void checkSpriteRect(const Rect& rect) {
+    if (!rect.withinLimit()) {
+        throw Error("sprite rectangle " + describeRect(rect) + " lies outside the coordinate " +
+                    "limit of +-" + std::to_string(kCoordinateLimit));
+    }
+}
+
 Sprite::~Sprite() {
     if (actor_) {
         actor_->ops->release(actor_);
@@ -19,6 +31,8 @@ Sprite::~Sprite() {
 Sprite& Host::addSprite(Member& member, const Rect& rect, int32_t ink,
                         const std::array<int32_t, 4>& params) {
     HostImpl& host = *impl_;
+    checkSpriteRect(rect);
+    CallScope call(host);
     std::unique_ptr<Sprite> sprite(new Sprite());
     sprite->host_ = &host;
     sprite->id_ = host.nextSpriteId++;
@@ -41,20 +55,32 @@ Sprite& Host::addSprite(Member& member, const Rect& rect, int32_t ink,
             sprite->caps_ = {caps[0], caps[1], caps[2], caps[3]};
         }
     }
-    host.sprites.push_back(std::move(sprite));
+    Sprite& added = host.roster.addSprite(std::move(sprite));
     host.rethrowPending();
-    return *host.sprites.back();
+    return added;
+}
+
+void Sprite::setRect(const Rect& rect) {
+    checkSpriteRect(rect);
+    rect_ = rect;
 }
 
 // Positions are relative to the sprite's rectangle; the record carries stage coordinates
 // (word 2 vertical, word 3 horizontal), and the cursor is moved there first so that
 // plug-ins reading GetCursorPos see the same point.
 EventOutcome Sprite::event(int32_t kind, int32_t x, int32_t y, uint8_t ch, int32_t modifiers) {
+    const int64_t stageX = int64_t{rect_.left} + x;
+    const int64_t stageY = int64_t{rect_.top} + y;
+    if (!withinCoordinateLimit(x) || !withinCoordinateLimit(y) || !withinCoordinateLimit(stageX) ||
+        !withinCoordinateLimit(stageY)) {
+        throw Error("event position (" + std::to_string(x) + ", " + std::to_string(y) +
+                    ") lies outside the coordinate limit of +-" + std::to_string(kCoordinateLimit));
+    }
     if (!actor_) {
         return EventOutcome{};
     }
-    host_->stage->setCursor(rect_.left + x, rect_.top + y);
-    return deliver(kind, rect_.left + x, rect_.top + y, ch, modifiers);
+    host_->stage->setCursor(static_cast<int32_t>(stageX), static_cast<int32_t>(stageY));
+    return deliver(kind, static_cast<int32_t>(stageX), static_cast<int32_t>(stageY), ch, modifiers);
 }
 
 EventOutcome Sprite::eventAtCursor(int32_t kind, uint8_t ch, int32_t modifiers) {
@@ -79,9 +105,15 @@ EventOutcome Sprite::deliver(int32_t kind, int32_t stageX, int32_t stageY, uint8
     reinterpret_cast<uint8_t*>(record.words)[zx::kEventCharOffset] = ch;
     record.words[6] = modifiers;
     int32_t handled = 0;
-    outcome.code = actor_->ops->handleEvent(actor_, &record, 0, &handled);
+    HostImpl& host = *host_;
+    {
+        // The handler that a sprite calls may remove this very sprite: it stays alive until
+        // the outermost call returns, and nothing here touches it after the scope.
+        CallScope call(host);
+        outcome.code = actor_->ops->handleEvent(actor_, &record, 0, &handled);
+    }
     outcome.handled = handled != 0;
-    host_->rethrowPending();
+    host.rethrowPending();
     return outcome;
 }
 
@@ -97,13 +129,17 @@ int32_t Sprite::idle() {
     if (!actor_) {
         return 0;
     }
-    RedrawServiceObject& redraw = host_->redraw;
+    HostImpl& host = *host_;
+    RedrawServiceObject& redraw = host.redraw;
     const int32_t previousSprite = redraw.spriteId;
     const int32_t before = redraw.requests;
     redraw.spriteId = id_;
-    actor_->ops->idle(actor_, id_, reinterpret_cast<zx::RedrawService*>(&redraw));
+    {
+        CallScope call(host);
+        actor_->ops->idle(actor_, id_, reinterpret_cast<zx::RedrawService*>(&redraw));
+    }
     redraw.spriteId = previousSprite;
-    host_->rethrowPending();
+    host.rethrowPending();
     return redraw.requests - before;
 }
 
@@ -122,10 +158,15 @@ int32_t Sprite::draw(HDC dc, int32_t contextKind) {
     for (int i = 0; i < 4; ++i) {
         record.words[zx::kDrawInkParams + i] = params_[static_cast<size_t>(i)];
     }
-    zx::DrawContext* context = newDrawContext(host_, contextKind, dc ? dc : host_->stage->dc());
-    const int32_t result = actor_->ops->draw(actor_, &record, 0, context);
-    hostRelease(reinterpret_cast<HostObject*>(context));
-    host_->rethrowPending();
+    HostImpl& host = *host_;
+    int32_t result = 0;
+    {
+        CallScope call(host);
+        zx::DrawContext* context = newDrawContext(&host, contextKind, dc ? dc : host.stage->dc());
+        result = actor_->ops->draw(actor_, &record, 0, context);
+        hostRelease(reinterpret_cast<HostObject*>(context));
+    }
+    host.rethrowPending();
     return result;
 }
 

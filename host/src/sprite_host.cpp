@@ -66,8 +66,18 @@ zx::Result ZX_CALL callHandler(zx::SpriteServices* self, zx::Symbol handler, int
 zx::Result ZX_CALL redrawRequest(zx::RedrawService* self, intptr_t value) {
     auto* object = objectOf<RedrawServiceObject>(self);
     ++object->requests;
-    object->base.host->hooks.records.redrawRequests.push_back(
-        RedrawRequest{object->spriteId, value});
+    HostImpl& host = *object->base.host;
+    host.hooks.records.redrawRequests.push_back(RedrawRequest{object->spriteId, value});
+    if (host.hooks.duringRedrawRequest) {
+        try {
+            host.hooks.duringRedrawRequest(object->spriteId);
+        } catch (...) {
+            // Never across the plug-in, as with handlers.
+            if (!host.pendingError) {
+                host.pendingError = std::current_exception();
+            }
+        }
+    }
     return zx::kOk;
 }
 

@@ -29,6 +29,7 @@ Stage::Stage(HostImpl* host) : host_(host) {
 }
 
 Stage::~Stage() {
+    releaseRetiredSurfaces();
     destroySurface();
     platform::destroyStageWindow(window_);
 }
@@ -55,15 +56,26 @@ void Stage::createSurface() {
     }
 }
 
+void Stage::release(const Surface& surface) {
+    if (surface.dc && surface.oldBitmap) {
+        SelectObject(surface.dc, surface.oldBitmap);
+    }
+    if (surface.bitmap) {
+        DeleteObject(surface.bitmap);
+    }
+    if (surface.dc) {
+        DeleteDC(surface.dc);
+    }
+}
+
+// A plug-in may be drawing on the old surface (a handler it called resized the stage or
+// loaded a movie): then the surface is kept until the outermost call returns.
 void Stage::destroySurface() {
-    if (dc_ && oldBitmap_) {
-        SelectObject(dc_, oldBitmap_);
-    }
-    if (bitmap_) {
-        DeleteObject(bitmap_);
-    }
-    if (dc_) {
-        DeleteDC(dc_);
+    const Surface surface{dc_, bitmap_, oldBitmap_};
+    if (host_ && host_->callDepth > 0) {
+        retired_.push_back(surface);
+    } else {
+        release(surface);
     }
     dc_ = nullptr;
     bitmap_ = nullptr;
@@ -71,9 +83,33 @@ void Stage::destroySurface() {
     bits_ = nullptr;
 }
 
+void Stage::releaseRetiredSurfaces() {
+    std::vector<Surface> surfaces = std::move(retired_);
+    retired_.clear();
+    for (const Surface& surface : surfaces) {
+        release(surface);
+    }
+}
+
+std::string Stage::sizeProblem(int64_t width, int64_t height) {
+    const std::string size = std::to_string(width) + " x " + std::to_string(height);
+    if (width < 1 || height < 1 || width > kMaxDibSide || height > kMaxDibSide) {
+        return "stage size " + size + ": each side must be 1-" + std::to_string(kMaxDibSide);
+    }
+    if (width * height > kMaxPixels) {
+        return "stage size " + size + " is " + std::to_string(width * height) +
+               " pixels; the stage holds at most " + std::to_string(kMaxPixels) + " (8192 x 8192)";
+    }
+    return {};
+}
+
 void Stage::setSize(int32_t width, int32_t height) {
-    width_ = std::clamp(width, 1, kMaxDibSide);
-    height_ = std::clamp(height, 1, kMaxDibSide);
+    const std::string problem = sizeProblem(width, height);
+    if (!problem.empty()) {
+        throw Error(problem);
+    }
+    width_ = width;
+    height_ = height;
     destroySurface();
     createSurface();
     if (window_) {
@@ -82,6 +118,10 @@ void Stage::setSize(int32_t width, int32_t height) {
 }
 
 void Stage::setCursor(int32_t x, int32_t y) {
+    if (!withinCoordinateLimit(x) || !withinCoordinateLimit(y)) {
+        throw Error("cursor position (" + std::to_string(x) + ", " + std::to_string(y) +
+                    ") lies outside the coordinate limit of +-" + std::to_string(kCoordinateLimit));
+    }
     POINT point{x, y};
     if (window_) {
         ClientToScreen(window_, &point);
@@ -91,11 +131,8 @@ void Stage::setCursor(int32_t x, int32_t y) {
 
 int32_t Stage::idle() {
     int32_t requests = 0;
-    std::vector<int32_t> ids;
-    for (auto& sprite : host_->sprites) {
-        ids.push_back(sprite->id());
-    }
-    for (int32_t id : ids) {
+    // By id: a sprite's Idle may run a handler that removes other sprites.
+    for (int32_t id : host_->roster.spriteIds()) {
         if (Sprite* sprite = host_->spriteById(id)) {
             requests += sprite->idle();
         }
@@ -116,8 +153,8 @@ void drawBitmapSprite(uint32_t* bits, int32_t width, int32_t height, const Sprit
     }
     for (int32_t y = std::max(0, r.top); y < std::min(height, r.bottom); ++y) {
         for (int32_t x = std::max(0, r.left); x < std::min(width, r.right); ++x) {
-            const int64_t sx = static_cast<int64_t>(x - r.left) * picture->width / r.width();
-            const int64_t sy = static_cast<int64_t>(y - r.top) * picture->height / r.height();
+            const int64_t sx = (int64_t{x} - r.left) * picture->width / r.width();
+            const int64_t sy = (int64_t{y} - r.top) * picture->height / r.height();
             bits[static_cast<int64_t>(y) * width + x] =
                 picture->at(static_cast<int32_t>(sx), static_cast<int32_t>(sy));
         }
@@ -136,11 +173,7 @@ void Stage::render() {
     for (int64_t i = 0, n = static_cast<int64_t>(width_) * height_; i < n; ++i) {
         bits_[i] = fill;
     }
-    std::vector<int32_t> ids;
-    for (auto& sprite : host_->sprites) {
-        ids.push_back(sprite->id());
-    }
-    for (int32_t id : ids) {
+    for (int32_t id : host_->roster.spriteIds()) {
         Sprite* sprite = host_->spriteById(id);
         if (!sprite) {
             continue;

@@ -129,11 +129,21 @@ zx::Result ZX_CALL valueToString(zx::HostUtilities* self, const zx::HostValue* v
     if (!value || !buffer || capacity < 0) {
         return kWrongKind;
     }
+    HostImpl& host = hostOf(self);
     std::string text;
-    if (!valueText(hostOf(self), *value, text)) {
+    if (!valueText(host, *value, text)) {
         return kWrongKind;
     }
     const size_t n = std::min(text.size(), static_cast<size_t>(capacity));
+    if (n < text.size()) {
+        // The plug-in keeps a shorter text than it was given, without a word: the host says
+        // so, naming the call.
+        const std::string what = host.handOver.empty() ? "a plug-in" : host.handOver;
+        platform::logEvent(Message{"warning",
+                                   what + ": a text of " + std::to_string(text.size()) +
+                                       " characters was cut to " + std::to_string(n),
+                                   "", 0});
+    }
     std::memcpy(buffer, text.data(), n);
     buffer[n] = '\0';
     return zx::kOk;

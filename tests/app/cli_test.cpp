@@ -207,3 +207,50 @@ TEST_F(ProgramTest, RenderWarnsAboutAMemberWhoseBlockIsIgnored) {
         << o.err;
     EXPECT_TRUE(isPng("out.png"));
 }
+
+TEST_F(ProgramTest, ErrorObjectsWhoseToStringFailsStillEndInOneLine) {
+    write("raising.lua", "error(setmetatable({}, {__tostring = function() error('no') end}))\n");
+    const Outcome raising = zentrix("run raising.lua");
+    EXPECT_EQ(raising.status, 1);
+    EXPECT_EQ(raising.err, "zentrix: raising.lua: (error object is a table value)\n");
+    write("number.lua", "error(setmetatable({}, {__tostring = function() return 7 end}))\n");
+    const Outcome number = zentrix("run number.lua");
+    EXPECT_EQ(number.status, 1);
+    EXPECT_EQ(number.err, "zentrix: number.lua: 7\n"); // Lua takes a number for a string
+    write("text.lua", "error(setmetatable({}, {__tostring = function() return 'mine' end}))\n");
+    EXPECT_EQ(zentrix("run text.lua").err, "zentrix: text.lua: mine\n");
+}
+
+TEST_F(ProgramTest, ADirectoryIsNotAScript) {
+    fs::create_directories(dir_ / "folder");
+    const Outcome o = zentrix("run folder");
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.err, "zentrix: folder: cannot read the script: it is a directory\n");
+    EXPECT_EQ(o.out, "");
+    const Outcome movie = zentrix("render folder -o x.png");
+    EXPECT_EQ(movie.status, 1);
+    EXPECT_EQ(movie.err, "zentrix: folder: cannot read the file: it is a directory\n");
+}
+
+TEST_F(ProgramTest, PrecompiledChunksAreRefusedAsSuch) {
+    write("make.lua", "local f = io.open('compiled.lua', 'wb')\n"
+                      "f:write(string.dump(function() return 1 end))\nf:close()\n");
+    ASSERT_EQ(zentrix("run make.lua").status, 0);
+    const Outcome o = zentrix("run compiled.lua");
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.err,
+              "zentrix: compiled.lua: a precompiled Lua chunk; scripts are loaded as text only\n");
+    write("req.lua", "require('compiled')\n");
+    const Outcome required = zentrix("run req.lua");
+    EXPECT_EQ(required.status, 1);
+    EXPECT_EQ(lines(required.err), 1);
+    EXPECT_NE(required.err.find("attempt to load a binary chunk"), std::string::npos)
+        << required.err;
+}
+
+TEST_F(ProgramTest, AKindNameWithANulIsShownWhole) {
+    write("nul.lua", "cast.new('ab\\0cd', 'x')\n");
+    const Outcome o = zentrix("run nul.lua");
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.err, "zentrix: nul.lua:1: cast.new: unknown kind 'ab\\0cd'\n");
+}

@@ -49,6 +49,8 @@ using Handler = std::function<Value(Sprite* sprite, const std::vector<Value>& ar
 using HandlerLookup = std::function<std::optional<Value>(const std::string& name, Sprite* sprite,
                                                          const std::vector<Value>& args)>;
 
+class HostImpl;
+
 class Host {
 public:
     // pluginDirs: folders searched for "<name>32.so" modules ("<name>32.dll" on Windows), in
@@ -85,7 +87,9 @@ public:
     Member* member(const std::string& name);
     Member* memberById(int32_t id);
     std::vector<Member*> members();
-    // Removes a member and its sprites.
+    // Removes a member and its sprites. During a call into a plug-in (a script handler that
+    // a sprite called) the member leaves the cast at once but is destroyed only when the
+    // outermost plug-in call returns; the same holds for removeSprite and clearMovie.
     void deleteMember(Member& member);
 
     // --- score ---
@@ -111,8 +115,10 @@ public:
     std::vector<Message> messages();
 
     // --- movie files ---
-    // Throws Error "path: key: cause".
-    void saveMovie(const std::string& path);
+    // Throws Error "path: key: cause". Returns a warning (also logged as "warning") for each
+    // member text that its saved block does not keep whole. Warnings name `shownPath` when
+    // given (the target of a file written under a temporary name).
+    std::vector<std::string> saveMovie(const std::string& path, const std::string& shownPath = {});
     // Replaces the movie; returns the loader's warnings (also logged as "warning").
     std::vector<std::string> loadMovie(const std::string& path);
 
@@ -151,6 +157,22 @@ public:
 
 private:
     std::unique_ptr<HostImpl> impl_;
+};
+
+// Holds removals for as long as it lives, as a call into a plug-in does: removed sprites
+// and members (a cleared or replaced movie included) leave the movie at once, so look-ups
+// no longer find them, and are destroyed when the outermost hold or plug-in call ends. A
+// caller that keeps a Member& or Sprite& across calls that may run script handlers holds
+// one.
+class RemovalHold {
+public:
+    explicit RemovalHold(Host& host);
+    ~RemovalHold();
+    RemovalHold(const RemovalHold&) = delete;
+    RemovalHold& operator=(const RemovalHold&) = delete;
+
+private:
+    HostImpl& host_;
 };
 
 } // namespace zxhost

@@ -56,8 +56,10 @@ public:
 
     // SaveProps into a memory stream; code receives its result.
     std::vector<uint8_t> save(int32_t* code = nullptr);
-    // LoadProps from a memory stream holding these bytes.
-    int32_t load(const std::vector<uint8_t>& bytes);
+    // LoadProps from a memory stream holding these bytes. A block whose length is not the
+    // kind's saved size (GetSavedSize) gives a warning: written to `warning` when given (the
+    // caller reports it), logged as a "warning" event otherwise.
+    int32_t load(const std::vector<uint8_t>& bytes, std::string* warning = nullptr);
     // GetSavedSize (-1 when the call failed).
     int32_t savedSize();
     // GetDefaultRect, or an empty rectangle on failure.
@@ -69,6 +71,10 @@ public:
 
     // DrawThumbnail into a DC through a draw context of the given kind.
     int32_t drawThumbnail(HDC dc, const Rect& rect, int32_t contextKind = 1);
+
+    // Properties that carried text through SetProp or GetProp, in first-use order: a save
+    // checks that they survive a reload (Host::saveMovie).
+    const std::vector<std::string>& textProperties() const { return textProperties_; }
 
     // Direct access for tests.
     zx::AssetInterface* asset() const { return asset_; }
@@ -92,6 +98,8 @@ private:
     zx::AssetInterface* asset_ = nullptr;
     struct MemberHostObject* memberHost_ = nullptr;
     std::vector<uint8_t> dib_;
+    std::vector<std::string> textProperties_;
+    void noteText(const std::string& property);
 };
 
 } // namespace zxhost

@@ -42,7 +42,8 @@ public:
     int32_t id() const { return id_; }
     Member& member() const { return *member_; }
     const Rect& rect() const { return rect_; }
-    void setRect(const Rect& rect) { rect_ = rect; }
+    // Throws Error for a rectangle outside the coordinate limit (kCoordinateLimit).
+    void setRect(const Rect& rect);
     int32_t ink() const { return ink_; }
     void setInk(int32_t ink) { ink_ = ink; }
     const std::array<int32_t, 4>& inkParams() const { return params_; }
@@ -61,7 +62,8 @@ public:
     bool typeText(const std::string& text);
     bool focus() { return eventAtCursor(event::kFocus).handled; }
     bool blur() { return eventAtCursor(event::kBlur).handled; }
-    // Any event kind; modifiers go to word 6 (bit 0, bit 1).
+    // Any event kind; modifiers go to word 6 (bit 0, bit 1). Throws Error when the position,
+    // or the stage position it makes, lies outside the coordinate limit.
     EventOutcome event(int32_t kind, int32_t x, int32_t y, uint8_t ch = 0, int32_t modifiers = 0);
     // An event at the cursor's current position; the cursor does not move.
     EventOutcome eventAtCursor(int32_t kind, uint8_t ch = 0, int32_t modifiers = 0);

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include <windows.h>
 
@@ -18,8 +19,13 @@ public:
     Stage& operator=(const Stage&) = delete;
     ~Stage();
 
-    // Resizes the window and the surface (at least 1 x 1; the surface is cleared).
+    // The largest surface, in pixels (8192 x 8192, or any shape of that area).
+    static constexpr int64_t kMaxPixels = int64_t{1} << 26;
+    // Resizes the window and the surface (the surface is cleared). Throws Error for a side
+    // outside 1-16384 or an area over kMaxPixels.
     void setSize(int32_t width, int32_t height);
+    // Error text for a size that setSize refuses, empty for one it takes.
+    static std::string sizeProblem(int64_t width, int64_t height);
     int32_t width() const { return width_; }
     int32_t height() const { return height_; }
     // The background colour, 0xBBGGRR.
@@ -27,6 +33,7 @@ public:
     uint32_t color() const { return color_; }
 
     // Moves the cursor to a stage position (SetCursorPos with the stage-to-screen offset).
+    // Throws Error for a position outside the coordinate limit (kCoordinateLimit).
     void setCursor(int32_t x, int32_t y);
     // Idle pass over every sprite; the number of redraw requests.
     int32_t idle();
@@ -38,6 +45,10 @@ public:
     // Writes the surface as PNG; throws Error when the file cannot be written.
     void savePng(const std::string& path) const;
 
+    // Surfaces replaced while a plug-in was drawing wait until the outermost call returns.
+    bool hasRetiredSurfaces() const { return !retired_.empty(); }
+    void releaseRetiredSurfaces();
+
     HWND window() const { return window_; }
     HDC dc() const { return dc_; }
     // The surface's pixels, top-down rows of width() 32-bit words (0x00RRGGBB).
@@ -47,8 +58,14 @@ private:
     friend class HostImpl;
     friend class Host;
     explicit Stage(HostImpl* host);
+    struct Surface {
+        HDC dc = nullptr;
+        HBITMAP bitmap = nullptr;
+        HGDIOBJ oldBitmap = nullptr;
+    };
     void createSurface();
     void destroySurface();
+    static void release(const Surface& surface);
 
     HostImpl* host_ = nullptr;
     int32_t width_ = 640;
@@ -59,6 +76,7 @@ private:
     HBITMAP bitmap_ = nullptr;
     HGDIOBJ oldBitmap_ = nullptr;
     uint32_t* bits_ = nullptr;
+    std::vector<Surface> retired_;
 };
 
 } // namespace zxhost

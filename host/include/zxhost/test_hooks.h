@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -156,6 +157,11 @@ public:
 
     // The next member load reads this instead of the given bytes (once).
     std::optional<StreamOverride> nextStream;
+
+    // Runs inside the redraw service's request (a sprite's Idle asking to be drawn), as code
+    // that a plug-in calls there would: a test removes sprites or members in the middle of
+    // an Idle with it. Gets the requesting sprite's id.
+    std::function<void(int32_t spriteId)> duringRedrawRequest;
 
     Records records;
     void clearRecords() { records = Records{}; }

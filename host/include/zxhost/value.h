@@ -30,14 +30,28 @@ enum ValueType : int32_t {
 // transparent ink): 0xBBGGRR of an entry, 0 outside 0-255.
 uint32_t paletteColor(int index);
 
-// A rectangle in stage coordinates, in the Windows order of fields.
+// Sprite rectangles, event positions and cursor positions lie within +-kCoordinateLimit
+// (2^30 - 1): the sum or the difference of any two of them (a rectangle's width, a position
+// made absolute, the window's offset added) then still fits 32 bits, in the host and in the
+// plug-ins' own arithmetic.
+inline constexpr int32_t kCoordinateLimit = (1 << 30) - 1;
+inline constexpr bool withinCoordinateLimit(int64_t v) {
+    return v >= -kCoordinateLimit && v <= kCoordinateLimit;
+}
+
+// A rectangle in stage coordinates, in the Windows order of fields. Sizes are 64-bit: the
+// fields may hold any 32-bit value until the host checks them.
 struct Rect {
     int32_t left = 0;
     int32_t top = 0;
     int32_t right = 0;
     int32_t bottom = 0;
-    int32_t width() const { return right - left; }
-    int32_t height() const { return bottom - top; }
+    int64_t width() const { return int64_t{right} - left; }
+    int64_t height() const { return int64_t{bottom} - top; }
+    bool withinLimit() const {
+        return withinCoordinateLimit(left) && withinCoordinateLimit(top) &&
+               withinCoordinateLimit(right) && withinCoordinateLimit(bottom);
+    }
     bool operator==(const Rect&) const = default;
 };
 

@@ -1,6 +1,7 @@
 // The window registry: windows that the host or a test creates, looked up, moved and
 // destroyed with the Windows calls. A window's client area is its whole rectangle.
 #include <algorithm>
+#include <cstdint>
 #include <strings.h>
 
 #include <winbase.h>
@@ -11,12 +12,25 @@ using namespace zxw32::user;
 
 namespace {
 
+// Window and point arithmetic saturates at the ends of the 32-bit range: a window placed at
+// an extreme position, or a point far outside it, gives the nearest representable answer
+// instead of wrapping around.
+LONG saturate(int64_t v) {
+    return static_cast<LONG>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
+}
+LONG add(LONG a, LONG b) {
+    return saturate(int64_t{a} + b);
+}
+LONG sub(LONG a, LONG b) {
+    return saturate(int64_t{a} - b);
+}
+
 // Screen position of a window's client origin; controls sit in their dialog's client area.
 POINT clientOrigin(UserState& s, const Window& w) {
     POINT p{w.rect.left, w.rect.top};
     if (Window* parent = findWindow(s, w.parent)) {
-        p.x += parent->rect.left;
-        p.y += parent->rect.top;
+        p.x = add(p.x, parent->rect.left);
+        p.y = add(p.y, parent->rect.top);
     }
     return p;
 }
@@ -119,8 +133,8 @@ BOOL WINAPI GetWindowRect(HWND window, LPRECT rect) {
         return invalidHandle();
     }
     POINT origin = clientOrigin(s, *w);
-    *rect = RECT{origin.x, origin.y, origin.x + (w->rect.right - w->rect.left),
-                 origin.y + (w->rect.bottom - w->rect.top)};
+    *rect = RECT{origin.x, origin.y, add(origin.x, sub(w->rect.right, w->rect.left)),
+                 add(origin.y, sub(w->rect.bottom, w->rect.top))};
     return TRUE;
 }
 
@@ -131,7 +145,7 @@ BOOL WINAPI GetClientRect(HWND window, LPRECT rect) {
     if (w == nullptr || rect == nullptr) {
         return invalidHandle();
     }
-    *rect = RECT{0, 0, w->rect.right - w->rect.left, w->rect.bottom - w->rect.top};
+    *rect = RECT{0, 0, sub(w->rect.right, w->rect.left), sub(w->rect.bottom, w->rect.top)};
     return TRUE;
 }
 
@@ -145,13 +159,13 @@ BOOL WINAPI SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, in
         return invalidHandle();
     }
     if (!(flags & SWP_NOMOVE)) {
-        LONG width = w->rect.right - w->rect.left;
-        LONG height = w->rect.bottom - w->rect.top;
-        w->rect = RECT{x, y, x + width, y + height};
+        const LONG width = sub(w->rect.right, w->rect.left);
+        const LONG height = sub(w->rect.bottom, w->rect.top);
+        w->rect = RECT{x, y, add(x, width), add(y, height)};
     }
     if (!(flags & SWP_NOSIZE)) {
-        w->rect.right = w->rect.left + (cx < 0 ? 0 : cx);
-        w->rect.bottom = w->rect.top + (cy < 0 ? 0 : cy);
+        w->rect.right = add(w->rect.left, cx < 0 ? 0 : cx);
+        w->rect.bottom = add(w->rect.top, cy < 0 ? 0 : cy);
     }
     if (!(flags & SWP_NOZORDER) && w->parent == nullptr) {
         if (insertAfter == HWND_TOPMOST) {
@@ -195,8 +209,8 @@ BOOL WINAPI ScreenToClient(HWND window, LPPOINT point) {
         return invalidHandle();
     }
     POINT origin = clientOrigin(s, *w);
-    point->x -= origin.x;
-    point->y -= origin.y;
+    point->x = sub(point->x, origin.x);
+    point->y = sub(point->y, origin.y);
     return TRUE;
 }
 
@@ -208,8 +222,8 @@ BOOL WINAPI ClientToScreen(HWND window, LPPOINT point) {
         return invalidHandle();
     }
     POINT origin = clientOrigin(s, *w);
-    point->x += origin.x;
-    point->y += origin.y;
+    point->x = add(point->x, origin.x);
+    point->y = add(point->y, origin.y);
     return TRUE;
 }
 
