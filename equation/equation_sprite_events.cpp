@@ -22,20 +22,7 @@ void beep() {
 
 // Calls the movie's "Refresh" handler for this sprite. Its answer is not used.
 void sendRefresh(zx::ActorRecord& actor) {
-    zx::HostUtilities* utilities = actor.utilities;
-    zx::SpriteServices* services = actor.spriteServices;
-    if (utilities == nullptr || services == nullptr) {
-        return;
-    }
-    zx::Symbol refresh = 0;
-    if (utilities->ops->stringToSymbol(utilities, "Refresh", &refresh) != zx::kOk) {
-        return;
-    }
-    const zx::HostValue noArguments[1] = {};
-    zx::HostValue answer{};
-    if (services->ops->callHandler(services, refresh, 0, noArguments, &answer) == zx::kOk) {
-        utilities->ops->releaseValue(utilities, &answer);
-    }
+    zx::callMovieHandler(actor, "Refresh");
 }
 
 // The window under the screen cursor becomes the owner of the caret; it also takes the

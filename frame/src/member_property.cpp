@@ -1,5 +1,6 @@
-// A sprite's road to its member's properties: the member's own GetProp and SetProp with the
-// actor's copy of the member's symbols, so a sprite sees exactly what a script sees.
+// A sprite's road to its member's properties (the member's own GetProp and SetProp with the
+// actor's copy of the member's symbols, so a sprite sees exactly what a script sees) and to
+// the movie's script handlers.
 #include "frame_internal.h"
 
 #include "zxplugin/kind_support.h"
@@ -75,6 +76,29 @@ Result MemberProperty<T>::write(ActorRecord& actor, T number) const {
 template class MemberProperty<int32_t>;
 template class MemberProperty<uint32_t>;
 template class MemberProperty<double>;
+
+Result callMovieHandler(ActorRecord& actor, const char* name,
+                        std::span<const HostValue> arguments) {
+    HostUtilities* utilities = actor.utilities;
+    SpriteServices* services = actor.spriteServices;
+    if (utilities == nullptr || services == nullptr) {
+        return kNoSuchInterface;
+    }
+    Symbol handler = 0;
+    Result result = utilities->ops->stringToSymbol(utilities, name, &handler);
+    if (result != kOk) {
+        return result;
+    }
+    // argv holds at least one value even without arguments.
+    const HostValue none[1] = {};
+    HostValue answer{};
+    result = services->ops->callHandler(services, handler, static_cast<int32_t>(arguments.size()),
+                                        arguments.empty() ? none : arguments.data(), &answer);
+    if (result == kOk) {
+        utilities->ops->releaseValue(utilities, &answer);
+    }
+    return result;
+}
 
 void markMemberChanged(ActorRecord& actor) {
     if (AssetRecord* asset = linkedAsset(actor)) {

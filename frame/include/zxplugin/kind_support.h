@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <new>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -87,5 +88,13 @@ struct ActorState {
 
 // Sets the ChangedFlag of the sprite's member, so that the next Idle asks for a redraw.
 void markMemberChanged(ActorRecord& actor);
+
+// Calls the movie's script handler `name` ("Refresh", "SetSpriteCursor") for this sprite
+// through its SpriteServices, with the given arguments; the handler's answer is released.
+// The host's result, or 0x80040004 when the sprite has no SpriteServices. The handler may
+// change anything, even remove this sprite's member from the cast: the host keeps the
+// instances alive until the outermost call into the plug-in returns.
+Result callMovieHandler(ActorRecord& actor, const char* name,
+                        std::span<const HostValue> arguments = {});
 
 } // namespace zx

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "zxframe/host_interfaces.h"
-#include "zxplugin/kind.h"
+#include "zxplugin/kind_support.h"
 #include "zxplugin/records.h"
 
 namespace reentry {
@@ -21,49 +21,22 @@ struct ReentryState {
     int32_t lastEvent;
 };
 
-constexpr zx::PropertySpec kProperties[] = {
-    {"Counter", zx::FieldType::Integer, 0},
+constexpr zx::PropertyRow kRows[] = {
+    zx::field("Counter", ZX_FIELD(ReentryBlock, counter)),
 };
 
 void setDefaults(void* block) {
     static_cast<ReentryBlock*>(block)->counter = 0;
 }
 
-const zx::AssetKind kReentryAsset = {
-    .properties = kProperties,
-    .saved = {},
-    .commands = {},
-    .dialog = {},
-    .blockSize = sizeof(ReentryBlock),
-    .setDefaults = setDefaults,
-    .dialogId = 0,
-    .thumbnailId = 0,
-    .defaultRect = {0, 0, 20, 20},
-    .keepsMemberHost = true,
-    .changedAfterConstruction = true,
-};
-
 void callRefresh(zx::ActorRecord& actor) {
-    zx::HostUtilities* utilities = actor.utilities;
-    zx::SpriteServices* services = actor.spriteServices;
-    if (utilities == nullptr || services == nullptr) {
-        return;
-    }
-    zx::Symbol refresh = 0;
-    if (utilities->ops->stringToSymbol(utilities, "Refresh", &refresh) != zx::kOk) {
-        return;
-    }
-    const zx::HostValue none[1] = {};
-    zx::HostValue answer{};
-    if (services->ops->callHandler(services, refresh, 0, none, &answer) == zx::kOk) {
-        utilities->ops->releaseValue(utilities, &answer);
-    }
+    zx::callMovieHandler(actor, "Refresh");
 }
 
 // After the handler: the sprite's own state and its member's block, both of which must
 // still be there.
 void touchAfterHandler(zx::ActorRecord& actor, int32_t event) {
-    ReentryState& state = zx::stateOf<ReentryState>(actor);
+    ReentryState& state = zx::ActorState<ReentryState>::of(actor);
     ++state.calls;
     state.lastEvent = event;
     if (zx::AssetRecord* asset = zx::linkedAsset(actor)) {
@@ -85,33 +58,33 @@ zx::Result handleReentryEvent(zx::ActorRecord& actor, const zx::EventRecord& eve
     return zx::kOk;
 }
 
-constexpr zx::Guid kRegistrarClass{
-    0x5A0B0E01, 0x0001, 0x4E51, {0x80, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x01}};
-constexpr zx::Guid kAssetClass{
-    0x5A0B0E01, 0x0002, 0x4E51, {0x80, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x01}};
-constexpr zx::Guid kActorClass{
-    0x5A0B0E01, 0x0003, 0x4E51, {0x80, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x01}};
-
 } // namespace
 } // namespace reentry
 
 const zx::Kind& zx::thisKind() {
     static const Kind kind = {
-        .registrarClass = reentry::kRegistrarClass,
-        .assetClass = reentry::kAssetClass,
-        .actorClass = reentry::kActorClass,
+        .registrarClass = guid("5A0B0E01-0001-4E51-8000-000000000001"),
+        .assetClass = guid("5A0B0E01-0002-4E51-8000-000000000001"),
+        .actorClass = guid("5A0B0E01-0003-4E51-8000-000000000001"),
         .version = 1,
         .hasAssetAux = false,
         .symbol = "reentry",
         .displayName = "Reentry",
         .putsMyData = false,
-        .asset = reentry::kReentryAsset,
+        .asset =
+            {
+                .rows = reentry::kRows,
+                .commands = {},
+                .blockSize = sizeof(reentry::ReentryBlock),
+                .setDefaults = reentry::setDefaults,
+                .defaultRect = {0, 0, 20, 20},
+                .keepsMemberHost = true,
+                .changes = changes::kAfterConstruction,
+            },
         .actor =
             {
-                .stateSize = sizeof(reentry::ReentryState),
-                .caps = 0,
+                .state = ActorState<reentry::ReentryState>::spec,
                 .keepsSpriteHost = true,
-                .drawClearsChanged = false,
                 .draw = reentry::drawReentry,
                 .handleEvent = reentry::handleReentryEvent,
             },
