@@ -46,15 +46,14 @@ FormattedValue format(double value) {
     return out;
 }
 
-} // namespace
-
-std::vector<float> wheelPositions(double value, int32_t left, int32_t right) {
-    const int64_t l = left > 0 ? left : 0;
-    const int64_t r = right > 0 ? right : 0;
+// Every wheel of a block wider than the text (integer wheels more than two left of the
+// text's first digit, fraction wheels past the text's last two) stands at 0: its digit is 0
+// and a carry into it is less than one, so it carries no further. The wheels are therefore
+// computed for the part that can move, and the rest are known zeros.
+std::vector<float> movingWheels(const FormattedValue& text, int64_t l, int64_t r) {
     if (l + r == 0) {
         return {};
     }
-    const FormattedValue text = format(value);
 
     // Two more fraction positions than shown: the first hidden digit and its rounding digit.
     std::vector<float> w(static_cast<size_t>(l + r + 2));
@@ -78,6 +77,41 @@ std::vector<float> wheelPositions(double value, int32_t left, int32_t right) {
     }
     w.resize(static_cast<size_t>(last));
     return w;
+}
+
+constexpr int64_t kMovingMargin = 2;
+
+} // namespace
+
+std::vector<float> wheelPositions(double value, int32_t left, int32_t right, int64_t first,
+                                  int64_t count) {
+    const int64_t l = left > 0 ? left : 0;
+    const int64_t r = right > 0 ? right : 0;
+    if (count <= 0 || first < 0 || first >= l + r) {
+        return {};
+    }
+    count = count < l + r - first ? count : l + r - first;
+    const FormattedValue text = format(value);
+    const int64_t movingLeft = l < text.point + kMovingMargin ? l : text.point + kMovingMargin;
+    const int64_t fraction = text.length - text.point - 1;
+    const int64_t movingRight = r < fraction + kMovingMargin ? r : fraction + kMovingMargin;
+    const std::vector<float> moving = movingWheels(text, movingLeft, movingRight);
+    // Wheel k of the whole counter is moving wheel k - skipped, where it exists.
+    const int64_t skipped = l - movingLeft;
+    std::vector<float> out(static_cast<size_t>(count), 0.0f);
+    for (int64_t i = 0; i < count; ++i) {
+        const int64_t k = first + i - skipped;
+        if (k >= 0 && k < static_cast<int64_t>(moving.size())) {
+            out[static_cast<size_t>(i)] = moving[static_cast<size_t>(k)];
+        }
+    }
+    return out;
+}
+
+std::vector<float> wheelPositions(double value, int32_t left, int32_t right) {
+    const int64_t l = left > 0 ? left : 0;
+    const int64_t r = right > 0 ? right : 0;
+    return wheelPositions(value, left, right, 0, l + r);
 }
 
 WheelGlyphs wheelGlyphs(float position, int height) {

@@ -13,6 +13,12 @@ namespace tallydisc {
 // not finite show as zeros.
 std::vector<float> wheelPositions(double value, int32_t left, int32_t right);
 
+// The same for `count` wheels from wheel `first` on (cut at the last wheel), in time and
+// memory that grow with `count`, not with the digit counts: a drawing asks only for the
+// wheels it can show.
+std::vector<float> wheelPositions(double value, int32_t left, int32_t right, int64_t first,
+                                  int64_t count);
+
 // What one wheel shows: the digit glyph at its position and its two neighbours, and how
 // many pixels (for a glyph height h) the wheel has rolled up past the digit.
 struct WheelGlyphs {

@@ -1,4 +1,5 @@
 #include <limits>
+#include <vector>
 
 #include "counter_fixture.h"
 #include "golden_image.h"
@@ -75,6 +76,45 @@ TEST_F(CounterThroughHost, MoreDigitsThanPixelsDrawOnlyTheBlocks) {
     EXPECT_EQ(sprite.draw(), zx::kOk);
     // Zero-width cells: the fraction block starts at the left edge and covers the sprite.
     EXPECT_EQ(host.stage().pixel(1, 1), 0u);
+}
+
+TEST_F(CounterThroughHost, DrawingCostFollowsTheVisibleWidthNotTheDigitCount) {
+    // 100 million wheels of 10 pixels on a sprite reaching far beyond the 200-pixel stage:
+    // only the wheels the stage shows are computed and drawn (the rest would take seconds
+    // and gigabytes).
+    host.stage().setSize(200, 20);
+    setCounter(*counter, 7.0, 100000000, 0);
+    auto& sprite = host.addSprite(*counter, {0, 0, 1000000000, 16});
+    EXPECT_EQ(sprite.draw(), zx::kOk);
+    EXPECT_EQ(host.stage().pixel(10, 8), 0xAAAAAAu); // the first divider
+    EXPECT_EQ(host.stage().pixel(190, 8), 0xAAAAAAu);
+    EXPECT_EQ(host.stage().pixel(195, 1), 0xFFFFFFu); // background between the wheels' glyphs
+}
+
+TEST_F(CounterThroughHost, WheelsLeftOfTheStageStillShowTheValueAtItsEnd) {
+    // A billion-pixel counter whose last two wheels are on the stage looks like a two-wheel
+    // counter there.
+    host.stage().setSize(40, 20);
+    setCounter(*counter, 47.0, 100000000, 0);
+    host.addSprite(*counter, {-999999980, 0, 20, 16});
+    host.stage().render();
+    // Columns 1 to 19 of the sprite's rows: the long counter has one more divider, at x = 0.
+    const auto shown = [this] {
+        std::vector<uint32_t> out;
+        for (int y = 0; y < 15; ++y) {
+            for (int x = 1; x < 19; ++x) {
+                out.push_back(host.stage().pixel(x, y));
+            }
+        }
+        return out;
+    };
+    const std::vector<uint32_t> many = shown();
+    host.clearMovie();
+    auto& two = host.newMember("tallydisc", "two");
+    setCounter(two, 47.0, 2, 0);
+    host.addSprite(two, {0, 0, 20, 16});
+    host.stage().render();
+    EXPECT_EQ(shown(), many);
 }
 
 TEST_F(CounterThroughHost, HugeAndNonFiniteValuesDraw) {

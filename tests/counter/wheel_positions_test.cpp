@@ -97,3 +97,29 @@ TEST(WheelGlyphs, WheelPastNineShowsZeroLoweredWithNineAbove) {
     EXPECT_EQ(g.after, '1');
     EXPECT_EQ(g.offset, -3); // 10 * -0.3000002 truncated
 }
+
+TEST(WheelPositions, AWindowOfWheelsMatchesTheWholeCounter) {
+    for (double v : {0.0, 9.99999, 1234.56789, 99999.95, 1e20, 3.4e38}) {
+        for (int left = 0; left <= 45; left += 5) {
+            for (int right = 0; right <= 16; right += 4) {
+                const auto all = wheelPositions(v, left, right);
+                for (int first = 0; first < left + right; first += 3) {
+                    const auto window = wheelPositions(v, left, right, first, 4);
+                    for (size_t i = 0; i < window.size(); ++i) {
+                        EXPECT_EQ(window[i], all[first + i]) << v << " " << left << " " << right;
+                    }
+                }
+            }
+        }
+    }
+}
+
+TEST(WheelPositions, ABillionWheelsCostOnlyTheWindowAsked) {
+    constexpr int32_t kMany = 2147483647;
+    // The last integer wheels and the first fraction wheels of 9999.75 among billions (only
+    // the very last wheel, far to the right, rolls).
+    expectWheels(wheelPositions(9999.75, kMany, kMany, kMany - 2, 4), {9.0f, 9.0f, 7.0f, 5.0f});
+    expectWheels(wheelPositions(9999.75, kMany, kMany, 5, 2), {0.0f, 0.0f});
+    EXPECT_TRUE(wheelPositions(1.0, kMany, 0, kMany, 3).empty());
+    EXPECT_EQ(wheelPositions(1.0, 3, 0, 1, 10).size(), 2u);
+}
