@@ -1,6 +1,8 @@
 // The deliverable plotmark32: its class identifiers (version 2), registration strings (with
 // the extra "myData" entry), the graph member and the sprite.
 #include "graph_member.h"
+#include "graph_sprite.h"
+#include "graph_sprite_state.h"
 #include "plotmark32_res.h"
 
 namespace plotmark {
@@ -33,10 +35,19 @@ const zx::Kind& zx::thisKind() {
                 .thumbnailId = IDB_THUMBNAIL,
                 .defaultRect = {-10, -10, 10, 10},
                 .keepsMemberHost = true,
-                .changes = changes::kAfterConstruction,
+                .changes = changes::kAfterConstruction | changes::kClearedByDraw,
                 .normalize = plotmark::normalizeMember,
             },
-        .actor = {.caps = 6, .keepsSpriteHost = true},
+        .actor =
+            {
+                .state = plotmark::SpriteStateOf::spec,
+                .caps = 6,
+                .keepsSpriteHost = true,
+                .draw = plotmark::drawGraphSprite,
+                .handleEvent = plotmark::handleGraphEvent,
+                .linkNotice = plotmark::graphLinkNotice,
+                .destruct = plotmark::destructGraphSprite,
+            },
     };
     return kind;
 }

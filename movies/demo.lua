@@ -1,7 +1,7 @@
 -- The demo movie: every finished kind on one stage. `zentrix` (no arguments) runs it and
 -- writes demo.png.
 
-stage.size(440, 180)
+stage.size(440, 420)
 stage.color(0x4A3018)  -- 0xBBGGRR: a dark slate blue
 
 -- Kinds whose plug-in was found; the demo shows what is installed.
@@ -87,4 +87,25 @@ if installed.formulon then
   angle.IndVarValue = 30
   angle:call("Calculate")
   score.add(angle, {left = 230, top = 110, right = 420, bottom = 160})
+end
+
+if installed.plotmark then
+  -- A graph with a fitted line through measured points, picked so that its equation shows,
+  -- below the other kinds across the whole stage.
+  local graph = cast.new("plotmark", "graph")
+  graph.XLabelString, graph.YLabelString = "Load (kg)", "Length (cm)"
+  graph.CurveStyle = 2
+  graph.CurrentSymbol = 3
+  for i = 0, 12 do
+    graph.XNewValue = i * 2
+    graph.YNewValue = 2 + 0.45 * i * 2 + ((i * 5) % 3 - 1) * 0.5
+  end
+  local sprite = score.add(graph, {left = 20, top = 175, right = 420, bottom = 400})
+  stage.render()      -- places the plot, so the fit spans the visible range
+  graph.Action = 13
+  graph.MouseClickMode = 3
+  -- One unit is 12 pixels on both axes; pick the line near x = 21, above the points.
+  local y = 1.99 + 0.447 * 21
+  sprite:mouse_down(58 + 12 * 21, 185 - math.floor(12 * y + 0.5))
+  sprite:mouse_up(58 + 12 * 21, 185 - math.floor(12 * y + 0.5))
 end

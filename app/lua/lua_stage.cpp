@@ -66,11 +66,23 @@ int stageColor(lua_State* L) {
     return 1;
 }
 
+// With a position: moves the cursor there. Always: the cursor's stage position, so a movie
+// sees where a sprite moved the pointer (a graph snapping it onto a traced curve).
 int stageCursor(lua_State* L) {
-    const int32_t x = argCursorPosition(L, 1);
-    const int32_t y = argCursorPosition(L, 2);
-    binding(L).host.stage().setCursor(x, y);
-    return 0;
+    zxhost::Stage& stage = binding(L).host.stage();
+    if (lua_gettop(L) > 0) {
+        const int32_t x = argCursorPosition(L, 1);
+        const int32_t y = argCursorPosition(L, 2);
+        stage.setCursor(x, y);
+    }
+    POINT cursor{0, 0};
+    GetCursorPos(&cursor);
+    if (stage.window() != nullptr) {
+        ScreenToClient(stage.window(), &cursor);
+    }
+    lua_pushinteger(L, cursor.x);
+    lua_pushinteger(L, cursor.y);
+    return 2;
 }
 
 int stageIdle(lua_State* L) {

@@ -133,3 +133,36 @@ if hasKind("formulon") then
 end
 
 clear()
+
+-- A graph member with properties from a table, on the stage at (x, y) with a size. Only the
+-- saved properties travel in a movie: curves and lines live while a member is loaded.
+local function graph(name, props, x, y, w, h)
+  local m = cast.new("plotmark", name)
+  for key, value in pairs(props) do
+    m[key] = value
+  end
+  score.add(m, {left = x, top = y, right = x + w, bottom = y + h})
+  return m
+end
+
+build("graph-grid", 440, 240, 0xC0C0C0, function()
+  graph("default", {}, 10, 10, 200, 150)
+  graph("coarse", {BlueSpacing = 300, XTickSpace = 2, YTickSpace = 2, BackColor = 0xE0FFFF},
+        220, 10, 210, 150)
+  graph("fine", {BlueSpacing = 120, LeftMargin = 40, BottomMargin = 30, TopMargin = 8,
+                 RightMargin = 12, BlackBorder = 0}, 10, 170, 420, 64)
+end)
+
+build("graph-negative", 440, 220, 0xFFFFFF, function()
+  graph("centred", {XMinimum = -7, YMinimum = -5, XLabelString = "West - East",
+                    YLabelString = "South - North"}, 10, 10, 210, 200)
+  graph("small", {XMinimum = -0.35, DeltaX = 0.05, YMinimum = -0.004, DeltaY = 0.001,
+                  XLabelString = "", YLabelString = "dy"}, 230, 10, 200, 200)
+end)
+
+build("graph-integer", 440, 220, 0x404040, function()
+  graph("thirds", {ForceIntegerX = 1, DeltaX = 0.3, ForceIntegerY = 1, DeltaY = 2.7,
+                   XLabelString = "count", YLabelString = "even"}, 10, 10, 210, 200)
+  graph("large", {XMinimum = 1000000, DeltaX = 250000, YMinimum = -2000000, DeltaY = 400000,
+                  OriginInAuto = 0, BackColor = 0xF0F0FF}, 230, 10, 200, 200)
+end)
