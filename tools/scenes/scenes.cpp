@@ -505,6 +505,109 @@ double timeIt(int repeats, F&& f) {
     return std::chrono::duration<double, std::micro>(t1 - t0).count() / repeats;
 }
 
+// The calls of a graph sprite's full draw of a 400 x 300 plot with five curves of 1024 points
+// (style 2: segments and symbols), ten labelled lines, one shaded, grid, axes and tick labels,
+// drawn off screen and copied; the same scene for libw32 and for Wine's GDI.
+void graphFullDraw(HDC screen, HDC off) {
+    RECT plot{0, 0, 400, 300};
+    HBRUSH back = CreateSolidBrush(RGB(255, 255, 255));
+    FillRect(off, &plot, back);
+    DeleteObject(back);
+    HPEN grid = CreatePen(PS_SOLID, 1, RGB(0x99, 0xCC, 0xFF));
+    HGDIOBJ oldPen = SelectObject(off, grid);
+    for (int x = 70; x < 400; x += 12) {
+        MoveToEx(off, x, 260, nullptr);
+        LineTo(off, x, 0);
+    }
+    for (int y = 248; y > 0; y -= 12) {
+        MoveToEx(off, 58, y, nullptr);
+        LineTo(off, 400, y);
+    }
+    SelectObject(off, GetStockObject(BLACK_PEN));
+    DeleteObject(grid);
+    MoveToEx(off, 58, 0, nullptr);
+    LineTo(off, 58, 260);
+    LineTo(off, 400, 260);
+    HFONT font = CreateFontA(15, 0, 0, 0, 300, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
+    HGDIOBJ oldFont = SelectObject(off, font);
+    SetTextAlign(off, TA_CENTER | TA_TOP);
+    for (int k = 0; k < 6; ++k) {
+        TextOutA(off, 58 + 60 * k, 262, "10.0", 4);
+    }
+    for (int k = 0; k < 5; ++k) {
+        TextOutA(off, 56, 256 - 60 * k, "5.00", 4);
+    }
+    HBRUSH hatch = CreateHatchBrush(HS_BDIAGONAL, RGB(255, 0, 255));
+    HGDIOBJ oldBrush = SelectObject(off, hatch);
+    SelectObject(off, GetStockObject(NULL_PEN));
+    const POINT shade[4] = {{58, 200}, {400, 40}, {400, 260}, {58, 260}};
+    SetBkMode(off, TRANSPARENT);
+    Polygon(off, shade, 4);
+    SelectObject(off, oldBrush);
+    DeleteObject(hatch);
+    for (int l = 0; l < 10; ++l) {
+        HPEN pen = CreatePen(l == 0 ? PS_SOLID : PS_DASHDOT, l == 0 ? 2 : 1, RGB(255, 0, 255));
+        SelectObject(off, pen);
+        MoveToEx(off, 58, 250 - 20 * l, nullptr);
+        LineTo(off, 400, 100 - 10 * l);
+        SelectObject(off, GetStockObject(BLACK_PEN));
+        DeleteObject(pen);
+    }
+    TextOutA(off, 200, 150, "y = 0.447x + 1.99 ", 18);
+    for (int c = 0; c < 5; ++c) {
+        HPEN pen = CreatePen(PS_SOLID, c == 0 ? 2 : 1, RGB(255, 40 * c, 0));
+        HBRUSH brush = CreateSolidBrush(RGB(255, 40 * c, 0));
+        SelectObject(off, pen);
+        HGDIOBJ previousBrush = SelectObject(off, brush);
+        int px = 58, py = 260;
+        for (int i = 0; i < 1024; ++i) {
+            const int x = 58 + (i * 342) / 1024;
+            const int y = 250 - ((i * 37 + c * 50) % 240);
+            if (i > 0) {
+                MoveToEx(off, px, py, nullptr);
+                LineTo(off, x, y);
+            }
+            Ellipse(off, x - 4, y - 4, x + 4, y + 4);
+            px = x;
+            py = y;
+        }
+        SelectObject(off, previousBrush);
+        SelectObject(off, GetStockObject(BLACK_PEN));
+        DeleteObject(brush);
+        DeleteObject(pen);
+    }
+    SelectObject(off, oldFont);
+    DeleteObject(font);
+    SelectObject(off, oldPen);
+    BitBlt(screen, 0, 0, 400, 300, off, 0, 0, SRCCOPY);
+}
+
+// A trace overlay: the cached picture copied, then the pip, the trace text and the cursor
+// lines.
+void graphTraceOverlay(HDC screen, HDC cached) {
+    BitBlt(screen, 0, 0, 400, 300, cached, 0, 0, SRCCOPY);
+    HBRUSH pip = CreateSolidBrush(RGB(0, 255, 255));
+    HGDIOBJ oldBrush = SelectObject(screen, pip);
+    HGDIOBJ oldPen = SelectObject(screen, GetStockObject(BLACK_PEN));
+    Ellipse(screen, 195, 145, 205, 155);
+    HFONT font = CreateFontA(15, 0, 0, 0, 300, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial Narrow");
+    HGDIOBJ oldFont = SelectObject(screen, font);
+    SetTextAlign(screen, TA_BOTTOM);
+    TextOutA(screen, 2, 299, "(5.00,12.5)", 11);
+    HPEN red = CreatePen(PS_SOLID, 1, RGB(255, 0, 0));
+    SelectObject(screen, red);
+    MoveToEx(screen, 58, 150, nullptr);
+    LineTo(screen, 192, 150);
+    MoveToEx(screen, 200, 159, nullptr);
+    LineTo(screen, 200, 260);
+    SelectObject(screen, oldPen);
+    SelectObject(screen, oldBrush);
+    SelectObject(screen, oldFont);
+    DeleteObject(red);
+    DeleteObject(font);
+    DeleteObject(pip);
+}
+
 int runBench() {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
@@ -543,6 +646,8 @@ int runBench() {
            }));
     printf("BitBlt 640x480       %10.1f us\n",
            timeIt(20, [&] { BitBlt(dc, 0, 0, 640, 480, src, 0, 0, SRCCOPY); }));
+    printf("graph full draw      %10.1f us\n", timeIt(5, [&] { graphFullDraw(dc, src); }));
+    printf("graph trace overlay  %10.1f us\n", timeIt(20, [&] { graphTraceOverlay(dc, src); }));
     SelectObject(dc, oldFont);
     DeleteObject(f);
     DeleteObject(white);

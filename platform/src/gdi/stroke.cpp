@@ -3,7 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
+#include <vector>
 
 #include "gdi/ellipse_outline.h"
 #include "gdi/line_raster.h"
@@ -57,7 +57,9 @@ void buildStamp(PenStroke& pen) {
 }
 
 // The pixels a wide pen covers, gathered as row spans so that each one is painted once
-// however many segments and dots overlap it: the XOR and NOT mixes see the union.
+// however many segments and dots overlap it: the XOR and NOT mixes see the union. The spans
+// are kept flat and sorted once when painted: a short segment's few rows cost no per-row
+// allocation.
 class Coverage {
 public:
     explicit Coverage(const Canvas& canvas) : canvas_(canvas) {}
@@ -68,27 +70,34 @@ public:
         x0 = std::max(x0, canvas_.clip.left);
         x1 = std::min(x1, canvas_.clip.right);
         if (x0 < x1) {
-            rows_[y].push_back({x0, x1});
+            spans_.push_back({y, x0, x1});
         }
     }
     void paint(const Ink& ink) {
-        for (auto& [y, spans] : rows_) {
-            std::sort(spans.begin(), spans.end());
-            int64_t start = spans.front().first, end = spans.front().second;
-            for (const auto& [x0, x1] : spans) {
-                if (x0 > end) {
+        std::sort(spans_.begin(), spans_.end(), [](const Span& a, const Span& b) {
+            return a.y != b.y ? a.y < b.y : a.x0 < b.x0;
+        });
+        size_t i = 0;
+        while (i < spans_.size()) {
+            const int64_t y = spans_[i].y;
+            int64_t start = spans_[i].x0, end = spans_[i].x1;
+            for (++i; i < spans_.size() && spans_[i].y == y; ++i) {
+                if (spans_[i].x0 > end) {
                     paintSpan(canvas_.surface, y, start, end, ink);
-                    start = x0;
+                    start = spans_[i].x0;
                 }
-                end = std::max(end, x1);
+                end = std::max(end, spans_[i].x1);
             }
             paintSpan(canvas_.surface, y, start, end, ink);
         }
     }
 
 private:
+    struct Span {
+        int64_t y, x0, x1;
+    };
     const Canvas& canvas_;
-    std::map<int64_t, std::vector<std::pair<int64_t, int64_t>>> rows_;
+    std::vector<Span> spans_;
 };
 
 void stampAt(Coverage& out, const PenStroke& pen, int64_t x, int64_t y) {
@@ -110,8 +119,14 @@ DevPoint sideOffset(double ox, double oy) {
     return {int64_t(std::floor(ox + 0.5)), int64_t(std::floor(oy + 0.5))};
 }
 
-// Smallest integer >= n / d for d > 0 (128-bit: mapped coordinates can exceed 32 bits).
+// Smallest integer >= n / d for d > 0 (128-bit: mapped coordinates can exceed 32 bits; the
+// common case of operands that fit 63 bits divides in 64 bits).
 int64_t ceilDiv(__int128 n, __int128 d) {
+    constexpr __int128 kFits = __int128(1) << 62;
+    if (n < kFits && n > -kFits && d < kFits) {
+        const int64_t n64 = int64_t(n), d64 = int64_t(d);
+        return n64 >= 0 ? (n64 + d64 - 1) / d64 : -((-n64) / d64);
+    }
     return int64_t(n >= 0 ? (n + d - 1) / d : -((-n) / d));
 }
 
