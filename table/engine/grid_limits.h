@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "engine/table_properties.h"
@@ -24,12 +25,14 @@ struct LimitMessage {
     const char* format;
     int32_t rows;
     int32_t cols;
-    bool operator==(const LimitMessage&) const = default;
+    bool operator==(const LimitMessage& o) const {
+        return std::string_view(format) == o.format && rows == o.rows && cols == o.cols;
+    }
 };
 
-inline constexpr const char* kTooManyCells = "Gridcell - Too Many Cells - %d Rows %d Cols \n";
-inline constexpr const char* kTooManyCols = "Gridcell - Too Many Cols - %d Rows %d Cols \n";
-inline constexpr const char* kTooManyRows = "Gridcell - Too Many Rows - %d Rows %d Cols \n";
+inline constexpr char kTooManyCells[] = "Gridcell - Too Many Cells - %d Rows %d Cols \n";
+inline constexpr char kTooManyCols[] = "Gridcell - Too Many Cols - %d Rows %d Cols \n";
+inline constexpr char kTooManyRows[] = "Gridcell - Too Many Rows - %d Rows %d Cols \n";
 
 // Which numbers a check looks at besides the cell count.
 enum class LimitCheck { CellsOnly, AfterColumnsWrite, AfterRowsWrite };

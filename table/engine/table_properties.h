@@ -23,6 +23,7 @@ inline constexpr int32_t kAlignCentre = 2;
 
 struct CellRect {
     int32_t x, y, right, bottom; // relative to the table's top-left corner
+    bool operator==(const CellRect&) const = default;
 };
 
 struct TableCell {

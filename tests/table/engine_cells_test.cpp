@@ -1,0 +1,158 @@
+// Formats on cells and blocks, Action 0 and 51, and the picture entry rules.
+#include <cstring>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "engine/cell_access.h"
+#include "engine/cell_format.h"
+#include "engine/picture_entries.h"
+#include "engine/table_actions.h"
+
+using namespace gridcell;
+
+namespace {
+
+class TableCells : public ::testing::Test {
+protected:
+    TableCells() : owner(std::make_unique<TableProperties>()), t(*owner) {
+        setDefaultProperties(t);
+    }
+
+    int colouredCells(uint32_t color) const {
+        int n = 0;
+        for (int r = 0; r <= t.maxRows; ++r) {
+            for (int c = 0; c <= t.maxCols; ++c) {
+                n += cellAt(t, r, c)->backColor == color ? 1 : 0;
+            }
+        }
+        return n;
+    }
+
+    std::unique_ptr<TableProperties> owner;
+    TableProperties& t;
+};
+
+} // namespace
+
+TEST_F(TableCells, DefaultsFormatEveryCell) {
+    for (const TableCell& cell : t.cells) {
+        ASSERT_EQ(cell.backColor, 0xFFFFFFu);
+        ASSERT_EQ(cell.fontHeight, 15);
+        ASSERT_EQ(cell.bold, 1);
+        ASSERT_STREQ(cell.fontName, "Arial");
+        ASSERT_EQ(cell.picture, kNoPicture);
+    }
+}
+
+TEST_F(TableCells, BlockFormatsSixCellsAndAnInvertedBlockNone) {
+    t.blockMode = 1;
+    t.row = 1, t.col = 1, t.row2 = 3, t.col2 = 2;
+    t.backColor = 0x00FF00;
+    applyFormat(t, Format::BackColor);
+    EXPECT_EQ(colouredCells(0x00FF00), 6);
+    EXPECT_EQ(cellAt(t, 3, 2)->backColor, 0x00FF00u);
+    t.row2 = 0;
+    t.backColor = 0x0000FF;
+    applyFormat(t, Format::BackColor);
+    EXPECT_EQ(colouredCells(0x0000FF), 0);
+}
+
+TEST_F(TableCells, BlocksAreCutToTheExistingCells) {
+    t.blockMode = 1;
+    t.row = -5, t.col = -5, t.row2 = 500, t.col2 = 500;
+    t.textColor = 0x123456;
+    applyFormat(t, Format::TextColor);
+    int changed = 0;
+    for (const TableCell& cell : t.cells) {
+        changed += cell.textColor == 0x123456 ? 1 : 0;
+    }
+    EXPECT_EQ(changed, 44);
+}
+
+TEST_F(TableCells, SingleCellFormatsOutsideTheTableChangeNothing) {
+    t.row = 1, t.col = 4; // beyond MaxCols: not cell (2, 0)
+    t.fontSize = 30;
+    applyFormat(t, Format::FontSize);
+    EXPECT_EQ(cellAt(t, 2, 0)->fontHeight, 15);
+}
+
+TEST_F(TableCells, FlagsTakeTheLowByteAndTheNameItsTerminator) {
+    t.row = 2, t.col = 2;
+    t.fontBold = 0x1FF;
+    t.fontItalic = 0x102;
+    std::strcpy(t.fontName, "Courier New");
+    applyFormat(t, Format::FontBold);
+    applyFormat(t, Format::FontItalic);
+    applyFormat(t, Format::FontName);
+    EXPECT_EQ(cellAt(t, 2, 2)->bold, 0xFF);
+    EXPECT_EQ(cellAt(t, 2, 2)->italic, 2);
+    EXPECT_STREQ(cellAt(t, 2, 2)->fontName, "Courier New");
+}
+
+TEST_F(TableCells, DialogSpreadStaysInsideTheArrays) {
+    t.maxRows = 5000;
+    t.maxCols = 5000;
+    t.heights[0] = 9;
+    t.widths[0] = 33;
+    spreadFirstRowAndColumn(t);
+    applyFormatsToAll(t);
+    EXPECT_EQ(t.heights[49], 9); // 50 rows of 20 cells
+    EXPECT_EQ(t.heights[50], 17);
+    EXPECT_EQ(t.widths[19], 33);
+}
+
+TEST_F(TableCells, ActionZeroActivatesTheAddressedCell) {
+    t.row = 4, t.col = 2;
+    runAction(t, kActionActivate);
+    EXPECT_EQ(t.activeRow, 4);
+    EXPECT_EQ(t.activeCol, 2);
+    runAction(t, 7);
+    EXPECT_EQ(t.action, 7);
+}
+
+TEST_F(TableCells, ActionFiftyOneFitsTheColumnToItsMeasuredTexts) {
+    t.col = 2;
+    runAction(t, kActionFitColumn);
+    EXPECT_EQ(t.widths[2], 4); // empty texts: MinWidth
+    cellAt(t, 3, 2)->textWidth = 50;
+    cellAt(t, 10, 2)->textWidth = 61;
+    cellAt(t, 4, 3)->textWidth = 500; // another column
+    runAction(t, kActionFitColumn);
+    EXPECT_EQ(t.widths[2], 65);
+    t.minWidth = 100;
+    runAction(t, kActionFitColumn);
+    EXPECT_EQ(t.widths[2], 100);
+    t.col = 7; // no such column: nothing changes
+    runAction(t, kActionFitColumn);
+    EXPECT_EQ(t.widths[7], 70);
+}
+
+TEST_F(TableCells, ImportTakesEntriesInOrderReusesTheCellsOwnAndStopsAtTwenty) {
+    TableCell& a = *cellAt(t, 1, 1);
+    auto choice = importEntry(t, a);
+    ASSERT_TRUE(choice);
+    EXPECT_EQ(choice->entry, 0);
+    commitImport(t, a, *choice);
+    EXPECT_EQ(t.pictureCount, 1);
+    EXPECT_EQ(importEntry(t, a)->entry, 0);
+    EXPECT_FALSE(importEntry(t, a)->fresh);
+    for (int i = 1; i < kMaxPictures; ++i) {
+        TableCell& cell = t.cells[10 + i];
+        commitImport(t, cell, *importEntry(t, cell));
+    }
+    EXPECT_EQ(t.pictureCount, 20);
+    EXPECT_FALSE(importEntry(t, *cellAt(t, 9, 0)));
+    EXPECT_EQ(importEntry(t, a)->entry, 0); // a cell with an entry still gets a new picture
+}
+
+TEST_F(TableCells, PictureIndexesOutsideTheEntriesShowNothing) {
+    TableCell& cell = *cellAt(t, 1, 1);
+    t.pictureCount = 3;
+    for (int32_t bad : {-1, 3, 20, 1 << 30}) {
+        cell.picture = bad;
+        EXPECT_FALSE(cellPicture(t, cell)) << bad;
+    }
+    cell.picture = 2;
+    EXPECT_EQ(cellPicture(t, cell), 2);
+}
