@@ -1,5 +1,4 @@
 // Formats on cells and blocks, Action 0 and 51, and the picture entry rules.
-#include <cstring>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -35,16 +34,6 @@ protected:
 
 } // namespace
 
-TEST_F(TableCells, DefaultsFormatEveryCell) {
-    for (const TableCell& cell : t.cells) {
-        ASSERT_EQ(cell.backColor, 0xFFFFFFu);
-        ASSERT_EQ(cell.fontHeight, 15);
-        ASSERT_EQ(cell.bold, 1);
-        ASSERT_STREQ(cell.fontName, "Arial");
-        ASSERT_EQ(cell.picture, kNoPicture);
-    }
-}
-
 TEST_F(TableCells, BlockFormatsSixCellsAndAnInvertedBlockNone) {
     t.blockMode = 1;
     t.row = 1, t.col = 1, t.row2 = 3, t.col2 = 2;
@@ -75,19 +64,6 @@ TEST_F(TableCells, SingleCellFormatsOutsideTheTableChangeNothing) {
     t.fontSize = 30;
     applyFormat(t, Format::FontSize);
     EXPECT_EQ(cellAt(t, 2, 0)->fontHeight, 15);
-}
-
-TEST_F(TableCells, FlagsTakeTheLowByteAndTheNameItsTerminator) {
-    t.row = 2, t.col = 2;
-    t.fontBold = 0x1FF;
-    t.fontItalic = 0x102;
-    std::strcpy(t.fontName, "Courier New");
-    applyFormat(t, Format::FontBold);
-    applyFormat(t, Format::FontItalic);
-    applyFormat(t, Format::FontName);
-    EXPECT_EQ(cellAt(t, 2, 2)->bold, 0xFF);
-    EXPECT_EQ(cellAt(t, 2, 2)->italic, 2);
-    EXPECT_STREQ(cellAt(t, 2, 2)->fontName, "Courier New");
 }
 
 TEST_F(TableCells, DialogSpreadStaysInsideTheArrays) {
@@ -126,24 +102,6 @@ TEST_F(TableCells, ActionFiftyOneFitsTheColumnToItsMeasuredTexts) {
     t.col = 7; // no such column: nothing changes
     runAction(t, kActionFitColumn);
     EXPECT_EQ(t.widths[7], 70);
-}
-
-TEST_F(TableCells, ImportTakesEntriesInOrderReusesTheCellsOwnAndStopsAtTwenty) {
-    TableCell& a = *cellAt(t, 1, 1);
-    auto choice = importEntry(t, a);
-    ASSERT_TRUE(choice);
-    EXPECT_EQ(choice->entry, 0);
-    commitImport(t, a, *choice);
-    EXPECT_EQ(t.pictureCount, 1);
-    EXPECT_EQ(importEntry(t, a)->entry, 0);
-    EXPECT_FALSE(importEntry(t, a)->fresh);
-    for (int i = 1; i < kMaxPictures; ++i) {
-        TableCell& cell = t.cells[10 + i];
-        commitImport(t, cell, *importEntry(t, cell));
-    }
-    EXPECT_EQ(t.pictureCount, 20);
-    EXPECT_FALSE(importEntry(t, *cellAt(t, 9, 0)));
-    EXPECT_EQ(importEntry(t, a)->entry, 0); // a cell with an entry still gets a new picture
 }
 
 TEST_F(TableCells, PictureIndexesOutsideTheEntriesShowNothing) {

@@ -21,22 +21,6 @@ std::unique_ptr<TableProperties> table(int32_t maxRows, int32_t maxCols) {
 
 } // namespace
 
-TEST(TableLimits, ThousandCellsAreSilentOneRowMoreReportsTheNumbers) {
-    EXPECT_TRUE(limitMessages(*table(99, 9), LimitCheck::AfterRowsWrite).empty());
-    EXPECT_EQ(limitMessages(*table(100, 9), LimitCheck::AfterRowsWrite),
-              (std::vector<LimitMessage>{{kTooManyCells, 100, 9}}));
-}
-
-TEST(TableLimits, TwentyColumnsAreTheMostAColumnsWriteAccepts) {
-    EXPECT_TRUE(limitMessages(*table(49, 19), LimitCheck::AfterColumnsWrite).empty());
-    EXPECT_EQ(limitMessages(*table(10, 20), LimitCheck::AfterColumnsWrite),
-              (std::vector<LimitMessage>{{kTooManyCols, 10, 20}}));
-    // A reading or a rows write looks only at the cells.
-    EXPECT_TRUE(limitMessages(*table(10, 20), LimitCheck::AfterRowsWrite).empty());
-    EXPECT_EQ(limitMessages(*table(200, 0), LimitCheck::AfterRowsWrite),
-              (std::vector<LimitMessage>{{kTooManyRows, 200, 0}}));
-}
-
 TEST(TableLimits, CellCountNeverOverflows) {
     constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
     EXPECT_EQ(cellCount(*table(kMax, kMax)), (int64_t{kMax} + 1) * (int64_t{kMax} + 1));

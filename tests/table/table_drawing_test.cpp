@@ -161,6 +161,12 @@ TEST_F(TableDrawing, DrawRestoresTheDeviceContext) {
     EXPECT_EQ(GetTextAlign(dc), align);
 }
 
+TEST_F(TableDrawing, ThumbnailIsStretchedOverTheRectangle) {
+    EXPECT_EQ(table->drawThumbnail(host.stage().dc(), {0, 0, 96, 64}), zx::kOk);
+    EXPECT_EQ(host.stage().pixel(0, 0), 0xC0C0C0u); // the thumbnail's backdrop
+    EXPECT_EQ(host.hooks().records.beginResources, host.hooks().records.endResources);
+}
+
 TEST_F(TableDrawing, ContextsThatAreNotDeviceContextsDrawNothing) {
     auto& sprite = host.addSprite(*table, {0, 0, 100, 20});
     host.stage().render();

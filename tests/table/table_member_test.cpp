@@ -246,8 +246,3 @@ TEST_F(TableThroughHost, DialogShowsThePropertiesAndOkSpreadsRowZeroAndColumnZer
     EXPECT_EQ(table->getProp("xFontSize").value, Value(12));
 }
 
-TEST_F(TableThroughHost, DialogCancelStoresNothing) {
-    const auto outcome = table->dialog({{1000, int32_t{3}}}, false);
-    EXPECT_EQ(outcome.changeState, 0);
-    EXPECT_EQ(table->getProp("MaxRows").value, Value(10));
-}
