@@ -1,7 +1,7 @@
 -- The demo movie: every finished kind on one stage. `zentrix` (no arguments) runs it and
 -- writes demo.png.
 
-stage.size(440, 420)
+stage.size(440, 530)
 stage.color(0x4A3018)  -- 0xBBGGRR: a dark slate blue
 
 -- Kinds whose plug-in was found; the demo shows what is installed.
@@ -108,4 +108,47 @@ if installed.plotmark then
   local y = 1.99 + 0.447 * 21
   sprite:mouse_down(58 + 12 * 21, 185 - math.floor(12 * y + 0.5))
   sprite:mouse_up(58 + 12 * 21, 185 - math.floor(12 * y + 0.5))
+end
+
+if installed.gridcell then
+  -- A table: a price list with a coloured header row, right-aligned prices in a bold
+  -- column fitted to its texts, and a highlighted row.
+  local t = cast.new("gridcell", "prices")
+  t.MaxRows = 4
+  t.MaxCols = 3
+  local rows = {
+    {"", "Item", "Price", "Stock"},
+    {"1", "Notebook", "2.40", "120"},
+    {"2", "Fountain pen", "18.90", "14"},
+    {"3", "Ink, blue", "4.15", "60"},
+    {"4", "Ruler 30 cm", "1.10", "85"},
+  }
+  for r, row in ipairs(rows) do
+    for c, text in ipairs(row) do t:call("SetTableText", r - 1, c - 1, text) end
+  end
+  local function block(row, col, row2, col2, property, value)
+    t.BlockMode = 1
+    t.Row, t.Col, t.Row2, t.Col2 = row, col, row2, col2
+    t[property] = value
+    t.BlockMode = 0
+  end
+  block(0, 0, 4, 3, "xFontBold", 0)
+  block(0, 0, 0, 3, "BackColor", 0x6A3A18)
+  block(0, 0, 0, 3, "TextColor", 0xFFFFFF)
+  block(0, 0, 0, 3, "xFontBold", 1)
+  block(1, 0, 4, 0, "BackColor", 0xE0E0E0)
+  block(1, 0, 4, 0, "TypeHAlign", 2)
+  block(0, 2, 4, 3, "TypeHAlign", 1)
+  block(1, 2, 4, 2, "xFontBold", 1)
+  block(2, 1, 2, 3, "BackColor", 0xC0F0FF)
+  t.Col = 0
+  t.ColWidth = 24
+  t.Col = 1
+  t.ColWidth = 110
+  t.Col = 3
+  t.ColWidth = 50
+  score.add(t, {left = 20, top = 420, right = 420, bottom = 510})
+  stage.render()
+  t.Col = 2
+  t.Action = 51
 end

@@ -132,6 +132,54 @@ if hasKind("formulon") then
   end)
 end
 
+-- The table kind: only what its saved block holds comes back with a movie (the limits, the
+-- colours, fonts and alignment given to every cell, the header switches, the column widths
+-- and row heights); cell texts and pictures live only while a member is loaded.
+local function gridcell(name, props, widths, heights, x, y, w, h)
+  local m = cast.new("gridcell", name)
+  for _, key in ipairs({"MaxRows", "MaxCols", "BackColor", "TextColor", "DisplayColHeaders",
+                        "DisplayRowHeaders"}) do
+    if props[key] ~= nil then
+      m[key] = props[key]
+    end
+  end
+  for col, width in pairs(widths or {}) do
+    m.Col = col
+    m.ColWidth = width
+  end
+  for row, height in pairs(heights or {}) do
+    m.Row = row
+    m.RowHeight = height
+  end
+  score.add(m, {left = x, top = y, right = x + w, bottom = y + h})
+  return m
+end
+
+if hasKind("gridcell") then
+  build("table-defaults", 320, 250, 0xFFFFFF, function()
+    gridcell("whole", {}, nil, nil, 10, 10, 300, 200)
+    gridcell("corner", {}, nil, nil, 10, 220, 100, 20)
+  end)
+  build("table-colours", 320, 260, 0x303030, function()
+    gridcell("yellow", {BackColor = 0x00FFFF, MaxRows = 4, MaxCols = 2}, nil, nil, 10, 10,
+             220, 100)
+    gridcell("noheaders", {BackColor = 0xFFE0C0, DisplayColHeaders = 0, DisplayRowHeaders = 0,
+                           MaxRows = 3, MaxCols = 3}, nil, nil, 10, 110, 240, 80)
+    gridcell("rowsonly", {BackColor = 0x80FF80, DisplayColHeaders = 0, MaxRows = 2,
+                          MaxCols = 1}, nil, nil, 10, 200, 150, 60)
+    gridcell("black", {BackColor = 0x000000, MaxRows = 2, MaxCols = 2}, nil, nil, 180, 200,
+             130, 60)
+  end)
+  build("table-sizes", 400, 300, 0xE0E0E0, function()
+    gridcell("uneven", {MaxRows = 5, MaxCols = 4}, {[0] = 20, 40, 90, 15, 60},
+             {[0] = 25, 10, 30, 17, 5, 40}, 5, 5, 260, 140)
+    gridcell("clipped", {MaxRows = 30, MaxCols = 8}, nil, nil, 5, 150, 390, 140)
+    gridcell("tiny", {MaxRows = 2, MaxCols = 2}, {[0] = 8, 8, 8}, {[0] = 6, 6, 6}, 280, 5, 40,
+             40)
+    gridcell("sliver", {}, nil, nil, 330, 5, 3, 60)
+  end)
+end
+
 clear()
 
 -- A graph member with properties from a table, on the stage at (x, y) with a size. Only the
