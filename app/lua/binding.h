@@ -15,6 +15,10 @@ namespace zxlua {
 
 struct Binding {
     explicit Binding(zxhost::Host& h) : host(h) {}
+    // Destroys the windows the script made that are still there.
+    ~Binding();
+    Binding(const Binding&) = delete;
+    Binding& operator=(const Binding&) = delete;
 
     zxhost::Host& host;
     lua_State* L = nullptr;
@@ -25,6 +29,8 @@ struct Binding {
     // A script handler that failed while the host was calling it: the plug-in gets a
     // void result, and the error is raised in the script once the host call returns.
     std::string handlerError;
+    // Top-level windows made by host.window(), for the window commands of the plug-ins.
+    std::vector<HWND> windows;
 };
 
 // The binding of the state (kept in the registry).
