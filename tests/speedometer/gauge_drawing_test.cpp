@@ -116,13 +116,6 @@ TEST_F(GaugeDrawing, TicksCloserThanAPixelStillDrawOneMarkPerColumn) {
     EXPECT_EQ(columnsOf(host.stage(), kBigTickRow, kBlack), (std::vector<int>{60, 110}));
 }
 
-TEST_F(GaugeDrawing, DrawContextsThatAreNotDrawableDrawNothing) {
-    host.stage().render();
-    gauge->setProp("BackColor", Value(0x00FF00));
-    EXPECT_EQ(host.sprites()[0]->draw(nullptr, 4), zx::kOk);
-    EXPECT_EQ(host.stage().pixel(150, 35), kGrey);
-}
-
 TEST_F(GaugeThroughHost, GoldenGauges) {
     host.stage().setSize(260, 170);
     host.stage().setColor(0xFFFFFF);
