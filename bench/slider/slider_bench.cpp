@@ -80,3 +80,5 @@ void DragStepEventAndRedraw(benchmark::State& state) {
 BENCHMARK(DragStepEventAndRedraw);
 
 } // namespace
+
+BENCHMARK_MAIN();

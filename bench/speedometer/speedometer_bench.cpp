@@ -39,3 +39,5 @@ void DrawGaugeWithHundredTicks(benchmark::State& state) {
 BENCHMARK(DrawGaugeWithHundredTicks);
 
 } // namespace
+
+BENCHMARK_MAIN();
