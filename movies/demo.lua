@@ -1,7 +1,7 @@
 -- The demo movie: every finished kind on one stage. `zentrix` (no arguments) runs it and
 -- writes demo.png.
 
-stage.size(440, 530)
+stage.size(440, 615)
 stage.color(0x4A3018)  -- 0xBBGGRR: a dark slate blue
 
 -- Kinds whose plug-in was found; the demo shows what is installed.
@@ -89,6 +89,41 @@ if installed.formulon then
   score.add(angle, {left = 230, top = 110, right = 420, bottom = 160})
 end
 
+if installed.glidebar and installed.dialgauge then
+  -- A slider that drives a gauge: the script holds the slider's right arrow and copies its
+  -- value into the gauge's speed after every step.
+  local tuner = cast.new("glidebar", "tuner")
+  tuner.XMinimum, tuner.XMaximum, tuner.Value, tuner.SmallStep = 0, 100, 35, 4
+  local knob = score.add(tuner, {left = 20, top = 190, right = 210, bottom = 210})
+  local meter = cast.new("dialgauge", "meter")
+  meter.SpeedColor, meter.BackColor = 0x00A0FF, 0xF0F0F0
+  score.add(meter, {left = 20, top = 218, right = 210, bottom = 250})
+  stage.render()
+  knob:mouse_down(180, 10)
+  for _ = 1, 8 do
+    stage.render()
+    meter.YSpeed = tuner.Value
+    knob:mouse_drag(180, 10)
+  end
+  knob:mouse_up(180, 10)
+end
+
+if installed.dialgauge then
+  -- A tachometer: 0 to 8000 with labels every thousand, light on dark.
+  local tacho = cast.new("dialgauge", "tacho")
+  tacho.XMax, tacho.SmallTickSpace, tacho.BigTickSpace = 8000, 250, 2000
+  tacho.BackColor, tacho.TickColor, tacho.TextColor = 0x101010, 0xFFFFFF, 0x00E0FF
+  tacho.SpeedColor, tacho.YSpeed = 0x0000C0, 5400
+  score.add(tacho, {left = 230, top = 180, right = 420, bottom = 214})
+end
+
+if installed.glidebar then
+  -- A reversed range, 10 at the left end and 0 at the right, standing at 2.5.
+  local reversed = cast.new("glidebar", "countdown")
+  reversed.XMinimum, reversed.XMaximum, reversed.Value = 10, 0, 2.5
+  score.add(reversed, {left = 230, top = 226, right = 420, bottom = 246})
+end
+
 if installed.plotmark then
   -- A graph with a fitted line through measured points, picked so that its equation shows,
   -- below the other kinds across the whole stage.
@@ -100,7 +135,7 @@ if installed.plotmark then
     graph.XNewValue = i * 2
     graph.YNewValue = 2 + 0.45 * i * 2 + ((i * 5) % 3 - 1) * 0.5
   end
-  local sprite = score.add(graph, {left = 20, top = 175, right = 420, bottom = 400})
+  local sprite = score.add(graph, {left = 20, top = 265, right = 420, bottom = 490})
   stage.render()      -- places the plot, so the fit spans the visible range
   graph.Action = 13
   graph.MouseClickMode = 3
@@ -147,7 +182,7 @@ if installed.gridcell then
   t.ColWidth = 110
   t.Col = 3
   t.ColWidth = 50
-  score.add(t, {left = 20, top = 420, right = 420, bottom = 510})
+  score.add(t, {left = 20, top = 505, right = 420, bottom = 595})
   stage.render()
   t.Col = 2
   t.Action = 51

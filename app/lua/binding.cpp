@@ -10,6 +10,14 @@ namespace {
 const char kBindingKey = 0;
 } // namespace
 
+Binding::~Binding() {
+    for (HWND window : windows) {
+        if (IsWindow(window)) {
+            DestroyWindow(window);
+        }
+    }
+}
+
 void attachBinding(lua_State* L, Binding* b) {
     lua_pushlightuserdata(L, b);
     lua_rawsetp(L, LUA_REGISTRYINDEX, &kBindingKey);

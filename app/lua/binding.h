@@ -15,6 +15,10 @@ namespace zxlua {
 
 struct Binding {
     explicit Binding(zxhost::Host& h) : host(h) {}
+    // Destroys the windows the script made that are still there.
+    ~Binding();
+    Binding(const Binding&) = delete;
+    Binding& operator=(const Binding&) = delete;
 
     zxhost::Host& host;
     lua_State* L = nullptr;
@@ -30,6 +34,8 @@ struct Binding {
     bool handlerErrorPlaced = false;
     // The running script's name, for failures that surface after it ended.
     std::string chunkName;
+    // Top-level windows made by host.window(), for the window commands of the plug-ins.
+    std::vector<HWND> windows;
 };
 
 // The binding of the state (kept in the registry).

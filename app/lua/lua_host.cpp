@@ -1,5 +1,9 @@
-// host.messages(): the event log since the last call, and host.kinds().
+// host.messages(): the event log since the last call, host.kinds(), and host.window() for
+// top-level windows that the plug-ins' window commands can find and close.
+#include <zxw32/user_ext.h>
+
 #include "binding.h"
+#include "lua_value.h"
 #include "script_support.h"
 
 namespace zxlua {
@@ -46,8 +50,33 @@ int hostKinds(lua_State* L) {
     return 1;
 }
 
-const luaL_Reg kHost[] = {
-    {"messages", guarded<hostMessages>}, {"kinds", guarded<hostKinds>}, {nullptr, nullptr}};
+// host.window(class, title [, {left =, top =, right =, bottom =}]): a top-level window
+// with that class name and title, at a screen rectangle (by default an empty one at the
+// screen origin, which the mouse never lands on). It lives until something destroys it
+// (WM_CLOSE does) or the script ends.
+int hostWindow(lua_State* L) {
+    const std::string className = argString(L, 1, "host.window");
+    const std::string title = argAbsent(L, 2) ? std::string() : argString(L, 2, "host.window");
+    if (className.empty()) {
+        fail("host.window: a window needs a class name");
+    }
+    RECT screen{0, 0, 0, 0};
+    if (!argAbsent(L, 3)) {
+        const zxhost::Rect r = toRect(L, 3, "host.window");
+        screen = RECT{r.left, r.top, r.right, r.bottom};
+    }
+    HWND window = zxw32::createWindow(className.c_str(), title.c_str(), screen, nullptr, nullptr);
+    if (window == nullptr) {
+        fail("host.window: the window could not be created");
+    }
+    binding(L).windows.push_back(window);
+    return 0;
+}
+
+const luaL_Reg kHost[] = {{"messages", guarded<hostMessages>},
+                          {"kinds", guarded<hostKinds>},
+                          {"window", guarded<hostWindow>},
+                          {nullptr, nullptr}};
 
 } // namespace
 

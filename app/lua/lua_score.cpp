@@ -93,6 +93,34 @@ int spriteMouse(lua_State* L) {
     return 1;
 }
 
+// s:hold(x, y, n): the mouse pressed at (x, y) and held there for n redraws, as a host
+// repeats its press events while the button is down: the press and n - 1 repeats (event
+// kind 2 at the same place), each followed by stage.render(). The button stays down until
+// s:mouse_up. Returns the handled flag of the last event.
+int spriteHold(lua_State* L) {
+    const int32_t id = checkSprite(L, 1, "hold").id();
+    const int32_t x = argCoordinate(L, 2, "hold");
+    const int32_t y = argCoordinate(L, 3, "hold");
+    const lua_Integer times = argAbsent(L, 4) ? 1 : argInteger(L, 4, "hold");
+    if (times < 1 || times > 100000) {
+        fail("hold: the number of redraws is 1-100000, got " + std::to_string(times));
+    }
+    Binding& b = binding(L);
+    bool handled = false;
+    for (lua_Integer i = 0; i < times; ++i) {
+        // A movie handler may have removed the sprite since the last round.
+        zxhost::Sprite* s = b.host.spriteById(id);
+        if (s == nullptr) {
+            fail("hold: the sprite no longer exists");
+        }
+        const int32_t kind = i == 0 ? zxhost::event::kMouseDown : zxhost::event::kMouseDrag;
+        handled = s->event(kind, x, y).handled;
+        b.host.stage().render();
+    }
+    lua_pushboolean(L, handled);
+    return 1;
+}
+
 int spriteKey(lua_State* L) {
     zxhost::Sprite& s = checkSprite(L, 1, "key");
     const uint8_t key = argKey(L, 2, "key");
@@ -152,6 +180,7 @@ int spriteIdle(lua_State* L) {
 const luaL_Reg kMethods[] = {{"mouse_down", guarded<spriteMouse<&zxhost::Sprite::mouseDown>>},
                              {"mouse_drag", guarded<spriteMouse<&zxhost::Sprite::mouseDrag>>},
                              {"mouse_up", guarded<spriteMouse<&zxhost::Sprite::mouseUp>>},
+                             {"hold", guarded<spriteHold>},
                              {"key", guarded<spriteKey>},
                              {"type", guarded<spriteType>},
                              {"focus", guarded<spriteFocus>},

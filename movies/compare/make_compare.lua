@@ -139,6 +139,12 @@ local function gridcell(name, props, widths, heights, x, y, w, h)
   local m = cast.new("gridcell", name)
   for _, key in ipairs({"MaxRows", "MaxCols", "BackColor", "TextColor", "DisplayColHeaders",
                         "DisplayRowHeaders"}) do
+
+-- The slider, once its module is there: horizontal and vertical sliders at values inside,
+-- at and beyond the ends of normal and reversed ranges, and sprites of several shapes.
+local function slider(name, props, x, y, w, h)
+  local m = cast.new("glidebar", name)
+  for _, key in ipairs({"XMinimum", "XMaximum", "Value", "SmallStep", "LargeStep"}) do
     if props[key] ~= nil then
       m[key] = props[key]
     end
@@ -177,6 +183,68 @@ if hasKind("gridcell") then
     gridcell("tiny", {MaxRows = 2, MaxCols = 2}, {[0] = 8, 8, 8}, {[0] = 6, 6, 6}, 280, 5, 40,
              40)
     gridcell("sliver", {}, nil, nil, 330, 5, 3, 60)
+if hasKind("glidebar") then
+  build("slider-values", 260, 200, 0xC0C0C0, function()
+    slider("middle", {}, 10, 10, 200, 20)
+    slider("low", {Value = 0}, 10, 40, 200, 20)
+    slider("high", {Value = 1}, 10, 70, 200, 20)
+    slider("below", {Value = -3}, 10, 100, 200, 20)
+    slider("above", {Value = 42}, 10, 130, 200, 20)
+    slider("third", {XMinimum = -30, XMaximum = 60, Value = 0}, 10, 160, 200, 20)
+    slider("vertical", {Value = 0.75}, 225, 10, 20, 180)
+  end)
+  build("slider-shapes", 300, 220, 0x403020, function()
+    slider("reversed", {XMinimum = 100, XMaximum = 0, Value = 20}, 10, 10, 150, 24)
+    slider("square", {Value = 0.4}, 10, 45, 80, 80)
+    slider("short", {Value = 0.5}, 100, 45, 40, 20)
+    slider("tiny", {Value = 0.9}, 100, 75, 25, 12)
+    slider("wide", {Value = 0.1}, 10, 140, 280, 40)
+    slider("vreversed", {XMinimum = 5, XMaximum = -5, Value = 4}, 180, 10, 24, 120)
+    slider("vshort", {Value = 0.6}, 220, 10, 30, 60)
+    slider("onepoint", {XMinimum = 2, XMaximum = 2, Value = 2}, 10, 190, 200, 20)
+  end)
+end
+
+-- The speedometer, once its module is there: the defaults, colours, scales through zero,
+-- dense and empty scales (the speed is not saved: every gauge shows its default of 30).
+local function gauge(name, props, x, y, w, h)
+  local m = cast.new("dialgauge", name)
+  for _, key in ipairs({"XMin", "XMax", "SmallTickSpace", "BigTickSpace", "TickColor",
+                        "TextColor", "SpeedColor", "BackColor"}) do
+    if props[key] ~= nil then
+      m[key] = props[key]
+    end
+  end
+  score.add(m, {left = x, top = y, right = x + w, bottom = y + h})
+  return m
+end
+
+if hasKind("dialgauge") then
+  build("speedometer-defaults", 240, 140, 0xFFFFFF, function()
+    gauge("plain", {}, 10, 10, 200, 30)
+    gauge("narrow", {}, 10, 50, 100, 40)
+    gauge("low", {}, 120, 50, 110, 22)
+    gauge("tall", {}, 10, 100, 220, 34)
+  end)
+  build("speedometer-colours", 300, 150, 0x202020, function()
+    gauge("night", {BackColor = 0x101010, TickColor = 0xFFFFFF, TextColor = 0x00E0FF,
+                    SpeedColor = 0x0000C0, XMax = 8000, SmallTickSpace = 250,
+                    BigTickSpace = 1000}, 10, 10, 280, 36)
+    gauge("paper", {BackColor = 0xF0FFFF, TickColor = 0x800000, TextColor = 0x008000,
+                    SpeedColor = 0xFFC080}, 10, 56, 280, 36)
+    gauge("same", {BackColor = 0x808080, SpeedColor = 0x808080, TickColor = 0x808080},
+          10, 102, 280, 36)
+  end)
+  build("speedometer-scales", 300, 210, 0xE0E0E0, function()
+    gauge("through zero", {XMin = -50, XMax = 50, SmallTickSpace = 5, BigTickSpace = 25},
+          10, 10, 280, 34)
+    gauge("negative", {XMin = -200, XMax = -100, SmallTickSpace = 10, BigTickSpace = 50},
+          10, 50, 280, 34)
+    gauge("dense", {XMax = 1000, SmallTickSpace = 3, BigTickSpace = 100}, 10, 90, 280, 34)
+    gauge("empty", {XMax = 0}, 10, 130, 135, 30)
+    gauge("unspaced", {SmallTickSpace = 0, BigTickSpace = -20}, 155, 130, 135, 30)
+    gauge("wide range", {XMin = -2000000000, XMax = 2000000000, SmallTickSpace = 100000000,
+                         BigTickSpace = 1000000000}, 10, 170, 280, 34)
   end)
 end
 

@@ -80,9 +80,16 @@ TEST(UserWindows, SetWindowPosMovesAndMakesTopmost) {
     EXPECT_EQ(WindowFromPoint({60, 60}), high);
     RECT r;
     ASSERT_TRUE(GetWindowRect(low, &r));
+    zxw32::takeEvents();
     ASSERT_TRUE(SetWindowPos(low, HWND_TOPMOST, r.left, r.top, r.right - r.left, r.bottom - r.top,
                              SWP_SHOWWINDOW | SWP_NOACTIVATE));
     EXPECT_TRUE(zxw32::isTopmost(low));
+    const std::vector<zxw32::Event> logged = zxw32::takeEvents();
+    ASSERT_EQ(logged.size(), 1u);
+    EXPECT_EQ(logged[0].kind, "window");
+    EXPECT_EQ(logged[0].text, "HWND_TOPMOST");
+    EXPECT_EQ(logged[0].caption, "Low");
+    EXPECT_EQ(logged[0].flags, SWP_SHOWWINDOW | SWP_NOACTIVATE);
     EXPECT_FALSE(zxw32::isTopmost(high));
     EXPECT_EQ(WindowFromPoint({60, 60}), low);
     EXPECT_EQ(WindowFromPoint({120, 120}), high);

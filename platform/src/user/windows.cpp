@@ -150,7 +150,8 @@ BOOL WINAPI GetClientRect(HWND window, LPRECT rect) {
 }
 
 // Moves, sizes and re-orders a top-level window. HWND_TOPMOST puts it in the topmost band
-// (recorded for isTopmost), HWND_NOTOPMOST takes it out; SWP_NOZORDER keeps its place.
+// (recorded for isTopmost and logged as a "window" event "HWND_TOPMOST" with the window's
+// title and the flags), HWND_NOTOPMOST takes it out; SWP_NOZORDER keeps its place.
 BOOL WINAPI SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, int cy, UINT flags) {
     UserState& s = state();
     std::lock_guard lock(s.mutex);
@@ -171,6 +172,10 @@ BOOL WINAPI SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, in
         if (insertAfter == HWND_TOPMOST) {
             w->topmost = true;
             raise(s, window);
+            // Taking a window above every other is visible to the user, so it goes to the
+            // event log like the window messages do.
+            zxw32::logEvent(
+                zxw32::Event{"window", "HWND_TOPMOST", w->title, static_cast<long>(flags)});
         } else if (insertAfter == HWND_NOTOPMOST) {
             w->topmost = false;
             raise(s, window);
