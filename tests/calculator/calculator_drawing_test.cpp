@@ -87,6 +87,21 @@ TEST_F(CalculatorThroughHost, BackgroundTransparentInkAsksThePaletteForGreyAndTh
     EXPECT_TRUE(host.hooks().records.paletteCalls.empty()); // the copy ink asks for nothing
 }
 
+TEST_F(CalculatorThroughHost, BackgroundTransparentInkKeepsTheWholeBuiltInKeypad) {
+    // The built-in pictures hold no light grey, so the ink drops nothing of them.
+    sprite->setRect({10, 10, 94, 164});
+    host.addSprite(*calculator, {100, 10, 184, 164}, 36);
+    calculator->setProp("ActiveComponent", Value(kKeyDivide));
+    host.stage().render();
+    int differing = 0;
+    for (int32_t y = 10; y < 164; ++y) {
+        for (int32_t x = 10; x < 94; ++x) {
+            differing += host.stage().pixel(x, y) != host.stage().pixel(x + 90, y);
+        }
+    }
+    EXPECT_EQ(differing, 0);
+}
+
 TEST_F(CalculatorThroughHost, HugePressedAreaIsDrawnOnlyInsideTheSprite) {
     const int32_t big = 1 << 30;
     calculator->setProp("KeyRectList", Value(List{Value(Rect{-big, -big, big, big})}));

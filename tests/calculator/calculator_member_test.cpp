@@ -153,6 +153,9 @@ TEST_F(CalculatorThroughHost, ReplaceMediaWithoutAPictureKeepsTheOldOne) {
     host.stage().render();
     const BitmapFile up(keypadBitmap("keypad_up.bmp"));
     for (int32_t y = 0; y < 150; y += 7) {
+        if (y >= 36 && y < 47) {
+            continue; // the display, which the sprite paints itself
+        }
         EXPECT_EQ(host.stage().pixel(kSpriteRect.left + 30, kSpriteRect.top + y), up.pixel(30, y))
             << y;
     }
