@@ -1,7 +1,7 @@
 -- The demo movie: every finished kind on one stage. `zentrix` (no arguments) runs it and
 -- writes demo.png.
 
-stage.size(440, 180)
+stage.size(540, 180)
 stage.color(0x4A3018)  -- 0xBBGGRR: a dark slate blue
 
 -- Kinds whose plug-in was found; the demo shows what is installed.
@@ -87,4 +87,12 @@ if installed.formulon then
   angle.IndVarValue = 30
   angle:call("Calculate")
   score.add(angle, {left = 230, top = 110, right = 420, bottom = 160})
+end
+
+if installed.keypadix then
+  -- A pocket calculator that worked out 355 / 113 = on its keyboard: pi to seven digits.
+  local calculator = cast.new("keypadix", "calculator")
+  local keys = score.add(calculator, {left = 440, top = 13, right = 524, bottom = 167})
+  keys:type("355/113=")
+  keys:mouse_up(0, 0)
 end
