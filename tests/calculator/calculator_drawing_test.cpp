@@ -79,9 +79,8 @@ TEST_F(CalculatorThroughHost, BackgroundTransparentInkAsksThePaletteForGreyAndTh
     EXPECT_EQ(records.drawPictures[0].ink, 36);
     EXPECT_EQ(records.drawPictures[0].params,
               (std::array<int32_t, 4>{grey.index, records.paletteCalls[1].index, 5, 6}));
+    // The pressed key is drawn with the parameters as the sprite has them.
     EXPECT_EQ(records.drawPictures[1].params, (std::array<int32_t, 4>{3, 4, 5, 6}));
-    // The keypad's grey is left out: the stage shows where the art's display window is grey
-    // and the sprite does not paint over it.
     host.hooks().clearRecords();
     sprite->draw();
     EXPECT_TRUE(host.hooks().records.paletteCalls.empty()); // the copy ink asks for nothing
@@ -117,22 +116,6 @@ TEST_F(CalculatorThroughHost, HugePressedAreaIsDrawnOnlyInsideTheSprite) {
     EXPECT_EQ(pressed.destination.bottom, kSpriteRect.bottom);
     EXPECT_EQ(pressed.source.top, 0);
     EXPECT_EQ(pressed.source.right, kSpriteRect.width());
-}
-
-TEST_F(CalculatorThroughHost, DrawClearsTheChangeAndOnlyDrawableContextsDraw) {
-    sprite->typeText("5");
-    host.stage().render();
-    EXPECT_EQ(sprite->idle(), 0);
-    const uint32_t before = host.stage().pixel(kSpriteRect.left + 40, kSpriteRect.top + 3);
-    host.stage().setColor(0x0000FF);
-    host.stage().render();
-    for (int32_t kind : {0, 4}) {
-        host.hooks().clearRecords();
-        EXPECT_EQ(sprite->draw(nullptr, kind), 0);
-        EXPECT_TRUE(host.hooks().records.drawPictures.empty()) << kind;
-    }
-    EXPECT_EQ(sprite->draw(nullptr, 2), 0);
-    EXPECT_EQ(host.stage().pixel(kSpriteRect.left + 40, kSpriteRect.top + 3), before);
 }
 
 TEST_F(CalculatorThroughHost, GoldenDisplays) {

@@ -163,11 +163,3 @@ TEST_F(CalculatorThroughHost, ReplaceMediaWithoutAPictureKeepsTheOldOne) {
     EXPECT_EQ(host.liveHandles(), 0);
     EXPECT_EQ(host.hooks().liveReferenceTotal(), 0);
 }
-
-TEST_F(CalculatorThroughHost, ThumbnailIsStretchedOverTheRectangle) {
-    host.stage().setSize(96, 64);
-    EXPECT_EQ(calculator->drawThumbnail(host.stage().dc(), {0, 0, 96, 64}), 0);
-    const BitmapFile thumbnail(keypadBitmap("thumbnail.bmp"));
-    EXPECT_EQ(host.stage().pixel(2 * 20, 2 * 10), thumbnail.pixel(20, 10));
-    EXPECT_EQ(host.hooks().records.beginResources, host.hooks().records.endResources);
-}
