@@ -2,6 +2,10 @@
 // not draw) and the picture drawing of slot 7.
 #include <windows.h>
 
+#include <algorithm>
+#include <optional>
+#include <vector>
+
 #include "host_impl.h"
 
 namespace zxhost {
@@ -36,7 +40,99 @@ COLORREF toColorRef(uint32_t rgb) {
     return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
-// Draws the source rectangle of the picture scaled (nearest pixel) onto the destination.
+// How the source rectangle of a picture maps onto the destination: destination pixel
+// (x, y) shows source pixel (left + x * sw / dw, top + y * sh / dh), the nearest pixel.
+struct Scaling {
+    const zx::HostRect& destination;
+    const zx::HostRect& source;
+    int32_t dw, dh, sw, sh;
+    bool transparent;
+    uint32_t skipRgb; // 0xRRGGBB left out when transparent
+};
+
+// The source pixel of destination pixel (x, y) as 0xRRGGBB, or nothing when it lies outside
+// the picture or is the transparent colour.
+std::optional<uint32_t> sourcePixel(const Picture& picture, const Scaling& s, int32_t x,
+                                    int32_t y) {
+    const int64_t sy = s.source.top + static_cast<int64_t>(y) * s.sh / s.dh;
+    const int64_t sx = s.source.left + static_cast<int64_t>(x) * s.sw / s.dw;
+    if (sy < 0 || sy >= picture.height || sx < 0 || sx >= picture.width) {
+        return std::nullopt;
+    }
+    const uint32_t pixel = picture.at(static_cast<int32_t>(sx), static_cast<int32_t>(sy));
+    if (s.transparent && pixel == s.skipRgb) {
+        return std::nullopt;
+    }
+    return pixel;
+}
+
+// One pixel at a time: right under any map mode, since each picture pixel lands where
+// SetPixel maps it.
+void drawPixelByPixel(HDC dc, const Picture& picture, const Scaling& s) {
+    for (int32_t y = 0; y < s.dh; ++y) {
+        for (int32_t x = 0; x < s.dw; ++x) {
+            if (const auto pixel = sourcePixel(picture, s, x, y)) {
+                SetPixel(dc, s.destination.left + x, s.destination.top + y, toColorRef(*pixel));
+            }
+        }
+    }
+}
+
+// Under MM_TEXT a logical pixel is a device pixel, so each row is scaled into a buffer and
+// copied one to one in runs of drawn pixels: the same pixels as drawPixelByPixel, with one
+// device call per run instead of one per pixel. Only rows and columns inside the clip box
+// are scaled, so a huge destination costs no more than the part that can show.
+void drawInRuns(HDC dc, const Picture& picture, const Scaling& s) {
+    RECT clip{};
+    int32_t x0 = 0, x1 = s.dw, y0 = 0, y1 = s.dh;
+    if (GetClipBox(dc, &clip) != ERROR) {
+        x0 = static_cast<int32_t>(
+            std::clamp<int64_t>(int64_t{clip.left} - s.destination.left, 0, s.dw));
+        x1 = static_cast<int32_t>(
+            std::clamp<int64_t>(int64_t{clip.right} - s.destination.left, x0, s.dw));
+        y0 = static_cast<int32_t>(
+            std::clamp<int64_t>(int64_t{clip.top} - s.destination.top, 0, s.dh));
+        y1 = static_cast<int32_t>(
+            std::clamp<int64_t>(int64_t{clip.bottom} - s.destination.top, y0, s.dh));
+    }
+    if (x0 >= x1) {
+        return;
+    }
+    const int32_t width = x1 - x0;
+    std::vector<uint32_t> row(static_cast<size_t>(width));
+    std::vector<bool> drawn(static_cast<size_t>(width));
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -1; // one top-down row
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    for (int32_t y = y0; y < y1; ++y) {
+        for (int32_t x = x0; x < x1; ++x) {
+            const auto pixel = sourcePixel(picture, s, x, y);
+            const auto at = static_cast<size_t>(x - x0);
+            drawn[at] = pixel.has_value();
+            row[at] = pixel.value_or(0); // 32-bit DIB pixels are 0xRRGGBB as well
+        }
+        for (int32_t run = 0; run < width;) {
+            if (!drawn[static_cast<size_t>(run)]) {
+                ++run;
+                continue;
+            }
+            int32_t end = run;
+            while (end < width && drawn[static_cast<size_t>(end)]) {
+                ++end;
+            }
+            StretchDIBits(dc, s.destination.left + x0 + run, s.destination.top + y, end - run, 1,
+                          run, 0, end - run, 1, row.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+            run = end;
+        }
+    }
+}
+
+// Draws the source rectangle of the picture scaled (nearest pixel) onto the destination,
+// within the device context's clip.
 // Ink 0 copies; ink 36 (background transparent) skips the pixels whose colour is the
 // palette entry named by the first ink parameter (a value outside 0-255 skips nothing).
 // Other inks draw as copy.
@@ -80,22 +176,11 @@ zx::Result ZX_CALL drawPicture(zx::DrawContext* self, const zx::HostRect* destin
     const bool transparent = ink == 36 && inkParams && inkParams[0] >= 0 && inkParams[0] <= 255;
     const uint32_t skip = transparent ? paletteColor(inkParams[0]) : 0;
     const uint32_t skipRgb = (skip & 0xFF) << 16 | (skip & 0xFF00) | (skip >> 16 & 0xFF);
-    for (int32_t y = 0; y < dh; ++y) {
-        const int64_t sy = source->top + static_cast<int64_t>(y) * sh / dh;
-        if (sy < 0 || sy >= picture->height) {
-            continue;
-        }
-        for (int32_t x = 0; x < dw; ++x) {
-            const int64_t sx = source->left + static_cast<int64_t>(x) * sw / dw;
-            if (sx < 0 || sx >= picture->width) {
-                continue;
-            }
-            const uint32_t pixel = picture->at(static_cast<int32_t>(sx), static_cast<int32_t>(sy));
-            if (transparent && pixel == skipRgb) {
-                continue;
-            }
-            SetPixel(c->dc, destination->left + x, destination->top + y, toColorRef(pixel));
-        }
+    const Scaling scaling{*destination, *source, dw, dh, sw, sh, transparent, skipRgb};
+    if (GetMapMode(c->dc) == MM_TEXT) {
+        drawInRuns(c->dc, *picture, scaling);
+    } else {
+        drawPixelByPixel(c->dc, *picture, scaling);
     }
     return zx::kOk;
 }
