@@ -66,8 +66,8 @@ std::optional<uint32_t> sourcePixel(const Picture& picture, const Scaling& s, in
     return pixel;
 }
 
-// One pixel at a time: right under any map mode, since each picture pixel lands where
-// SetPixel maps it.
+// One pixel at a time: right under any map mode and any scaling, since each picture pixel
+// lands where SetPixel maps it.
 void drawPixelByPixel(HDC dc, const Picture& picture, const Scaling& s) {
     for (int32_t y = 0; y < s.dh; ++y) {
         for (int32_t x = 0; x < s.dw; ++x) {
@@ -78,57 +78,86 @@ void drawPixelByPixel(HDC dc, const Picture& picture, const Scaling& s) {
     }
 }
 
-// Under MM_TEXT a logical pixel is a device pixel, so each row is scaled into a buffer and
-// copied one to one in runs of drawn pixels: the same pixels as drawPixelByPixel, with one
-// device call per run instead of one per pixel. Only rows and columns inside the clip box
-// are scaled, so a huge destination costs no more than the part that can show.
-void drawInRuns(HDC dc, const Picture& picture, const Scaling& s) {
+// Without scaling under MM_TEXT a picture pixel is a device pixel: the part of the picture
+// that can show (inside the clip box and the picture) goes into a memory bitmap and is
+// copied with BitBlt, whole or in runs of drawn pixels. The same pixels as
+// drawPixelByPixel with a handful of device calls. False when no memory bitmap could be
+// made.
+bool drawUnscaled(HDC dc, const Picture& picture, const Scaling& s) {
+    // Destination offsets x in [x0, x1), y in [y0, y1) that land on the picture.
+    int64_t x0 = std::max<int64_t>(0, -int64_t{s.source.left});
+    int64_t x1 = std::min<int64_t>(s.dw, int64_t{picture.width} - s.source.left);
+    int64_t y0 = std::max<int64_t>(0, -int64_t{s.source.top});
+    int64_t y1 = std::min<int64_t>(s.dh, int64_t{picture.height} - s.source.top);
     RECT clip{};
-    int32_t x0 = 0, x1 = s.dw, y0 = 0, y1 = s.dh;
     if (GetClipBox(dc, &clip) != ERROR) {
-        x0 = static_cast<int32_t>(
-            std::clamp<int64_t>(int64_t{clip.left} - s.destination.left, 0, s.dw));
-        x1 = static_cast<int32_t>(
-            std::clamp<int64_t>(int64_t{clip.right} - s.destination.left, x0, s.dw));
-        y0 = static_cast<int32_t>(
-            std::clamp<int64_t>(int64_t{clip.top} - s.destination.top, 0, s.dh));
-        y1 = static_cast<int32_t>(
-            std::clamp<int64_t>(int64_t{clip.bottom} - s.destination.top, y0, s.dh));
+        x0 = std::max<int64_t>(x0, int64_t{clip.left} - s.destination.left);
+        x1 = std::min<int64_t>(x1, int64_t{clip.right} - s.destination.left);
+        y0 = std::max<int64_t>(y0, int64_t{clip.top} - s.destination.top);
+        y1 = std::min<int64_t>(y1, int64_t{clip.bottom} - s.destination.top);
     }
-    if (x0 >= x1) {
-        return;
+    if (x0 >= x1 || y0 >= y1) {
+        return true;
     }
-    const int32_t width = x1 - x0;
-    std::vector<uint32_t> row(static_cast<size_t>(width));
-    std::vector<bool> drawn(static_cast<size_t>(width));
+    const auto width = static_cast<int32_t>(x1 - x0);
+    const auto height = static_cast<int32_t>(y1 - y0);
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -1; // one top-down row
+    info.bmiHeader.biHeight = -height; // top-down
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    for (int32_t y = y0; y < y1; ++y) {
-        for (int32_t x = x0; x < x1; ++x) {
-            const auto pixel = sourcePixel(picture, s, x, y);
-            const auto at = static_cast<size_t>(x - x0);
-            drawn[at] = pixel.has_value();
-            row[at] = pixel.value_or(0); // 32-bit DIB pixels are 0xRRGGBB as well
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC memory = bitmap != nullptr && bits != nullptr ? CreateCompatibleDC(dc) : nullptr;
+    if (memory == nullptr) {
+        if (bitmap != nullptr) {
+            DeleteObject(bitmap);
         }
-        for (int32_t run = 0; run < width;) {
-            if (!drawn[static_cast<size_t>(run)]) {
-                ++run;
-                continue;
-            }
-            int32_t end = run;
-            while (end < width && drawn[static_cast<size_t>(end)]) {
-                ++end;
-            }
-            StretchDIBits(dc, s.destination.left + x0 + run, s.destination.top + y, end - run, 1,
-                          run, 0, end - run, 1, row.data(), &info, DIB_RGB_COLORS, SRCCOPY);
-            run = end;
+        return false;
+    }
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    auto* pixels = static_cast<uint32_t*>(bits);
+    // One to one: the picture's pixels are read row by row, no scaling arithmetic.
+    bool all = true;
+    for (int32_t y = 0; y < height; ++y) {
+        const size_t row = static_cast<size_t>(y) * static_cast<size_t>(width);
+        const uint32_t* from = &picture.pixels[static_cast<size_t>(s.source.top + y0 + y) *
+                                                   static_cast<size_t>(picture.width) +
+                                               static_cast<size_t>(s.source.left + x0)];
+        for (int32_t x = 0; x < width; ++x) {
+            const uint32_t pixel = from[x];
+            pixels[row + static_cast<size_t>(x)] = pixel; // 32-bit DIB pixels are 0xRRGGBB too
+            all = all && (!s.transparent || pixel != s.skipRgb);
         }
     }
+    GdiFlush();
+    const int32_t left = s.destination.left + static_cast<int32_t>(x0);
+    const int32_t top = s.destination.top + static_cast<int32_t>(y0);
+    if (all) {
+        BitBlt(dc, left, top, width, height, memory, 0, 0, SRCCOPY);
+    } else {
+        for (int32_t y = 0; y < height; ++y) {
+            const uint32_t* row = pixels + static_cast<size_t>(y) * static_cast<size_t>(width);
+            for (int32_t run = 0; run < width;) {
+                if (row[run] == s.skipRgb) {
+                    ++run;
+                    continue;
+                }
+                int32_t end = run;
+                while (end < width && row[end] != s.skipRgb) {
+                    ++end;
+                }
+                BitBlt(dc, left + run, top + y, end - run, 1, memory, run, y, SRCCOPY);
+                run = end;
+            }
+        }
+    }
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    DeleteObject(bitmap);
+    return true;
 }
 
 // Draws the source rectangle of the picture scaled (nearest pixel) onto the destination,
@@ -177,9 +206,8 @@ zx::Result ZX_CALL drawPicture(zx::DrawContext* self, const zx::HostRect* destin
     const uint32_t skip = transparent ? paletteColor(inkParams[0]) : 0;
     const uint32_t skipRgb = (skip & 0xFF) << 16 | (skip & 0xFF00) | (skip >> 16 & 0xFF);
     const Scaling scaling{*destination, *source, dw, dh, sw, sh, transparent, skipRgb};
-    if (GetMapMode(c->dc) == MM_TEXT) {
-        drawInRuns(c->dc, *picture, scaling);
-    } else {
+    const bool unscaled = dw == sw && dh == sh && GetMapMode(c->dc) == MM_TEXT;
+    if (!unscaled || !drawUnscaled(c->dc, *picture, scaling)) {
         drawPixelByPixel(c->dc, *picture, scaling);
     }
     return zx::kOk;

@@ -92,7 +92,7 @@ TEST_F(Pictures, BackgroundTransparentInkSkipsThePaletteColour) {
     u->ops->releaseValue(u, &picture);
 }
 
-TEST_F(Pictures, ScaledDrawingKeepsToTheClipAndSkipsTransparentPixels) {
+TEST_F(Pictures, DrawingKeepsToTheClipAndSkipsTransparentPixels) {
     zx::HostValue picture = makePicture();
     host.stage().setSize(20, 10);
     host.stage().setColor(0x000000);
@@ -116,11 +116,14 @@ TEST_F(Pictures, ScaledDrawingKeepsToTheClipAndSkipsTransparentPixels) {
     EXPECT_EQ(host.stage().pixel(8, 3), 0x000000u); // grey left out
     EXPECT_EQ(host.stage().pixel(8, 6), 0xFF0000u); // blue bottom row
     EXPECT_EQ(host.stage().pixel(9, 6), 0x000000u); // right of the clip
-    // A destination far larger than the stage costs only what can show: its top-left source
-    // pixel covers the stage.
+    // Unscaled, huge rectangles cost only the part of the picture that can show.
     const zx::HostRect huge{0, 0, 1 << 30, 1 << 30};
-    EXPECT_EQ(context->ops->drawPicture(context, &huge, &picture, &source, 36, params, 0), 0);
-    EXPECT_EQ(host.stage().pixel(19, 9), 0x0000FFu);
+    EXPECT_EQ(context->ops->drawPicture(context, &huge, &picture, &huge, 36, params, 0), 0);
+    EXPECT_EQ(host.stage().pixel(0, 0), 0x0000FFu);
+    EXPECT_EQ(host.stage().pixel(1, 0), 0x00FF00u);
+    EXPECT_EQ(host.stage().pixel(2, 0), 0x000000u); // grey left out
+    EXPECT_EQ(host.stage().pixel(3, 1), 0xFF0000u);
+    EXPECT_EQ(host.stage().pixel(4, 0), 0x000000u); // beyond the picture
     context->ops->release(context);
     u->ops->releaseValue(u, &picture);
 }
