@@ -3,8 +3,10 @@
 // with the number written right-aligned in it. Drawing also records where each key area
 // lies on the stage, for the hit test of the next press.
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <limits>
+#include <string>
 
 #include "calculator_block.h"
 #include "calculator_sprite.h"
@@ -22,7 +24,8 @@ constexpr COLORREF kLightGrey = RGB(192, 192, 192);
 
 constexpr int kDisplayFontHeight = 14;
 constexpr int kDisplayFontWeight = 300;
-// The baseline sits this far, halved, above the middle of the display window's height.
+// The baseline stands (height - kBaselineRaise) / 2 above the display's bottom edge, which
+// centres the digits of the display font in the default 11-pixel window.
 constexpr int64_t kBaselineRaise = 7;
 
 int clampToInt(int64_t value) {
