@@ -1,7 +1,7 @@
 -- The demo movie: every finished kind on one stage. `zentrix` (no arguments) runs it and
 -- writes demo.png.
 
-stage.size(440, 615)
+stage.size(540, 615)
 stage.color(0x4A3018)  -- 0xBBGGRR: a dark slate blue
 
 -- Kinds whose plug-in was found; the demo shows what is installed.
@@ -135,7 +135,7 @@ if installed.plotmark then
     graph.XNewValue = i * 2
     graph.YNewValue = 2 + 0.45 * i * 2 + ((i * 5) % 3 - 1) * 0.5
   end
-  local sprite = score.add(graph, {left = 20, top = 265, right = 420, bottom = 490})
+  local sprite = score.add(graph, {left = 20, top = 265, right = 520, bottom = 490})
   stage.render()      -- places the plot, so the fit spans the visible range
   graph.Action = 13
   graph.MouseClickMode = 3
@@ -186,4 +186,12 @@ if installed.gridcell then
   stage.render()
   t.Col = 2
   t.Action = 51
+end
+
+if installed.keypadix then
+  -- A pocket calculator that worked out 355 / 113 = on its keyboard: pi to seven digits.
+  local calculator = cast.new("keypadix", "calculator")
+  local keys = score.add(calculator, {left = 440, top = 13, right = 524, bottom = 167})
+  keys:type("355/113=")
+  keys:mouse_up(0, 0)
 end

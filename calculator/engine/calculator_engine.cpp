@@ -47,7 +47,7 @@ int32_t CalculatorEngine::press(int32_t key) {
 
 void CalculatorEngine::startEntryIfNew() {
     if (newEntry_) {
-        display_ = " ";
+        display_.assign(1, ' ');
         entry_ = 0.0;
         newEntry_ = false;
     }
@@ -165,7 +165,7 @@ void CalculatorEngine::reset() {
     entry_ = 0.0;
     pending_ = 0;
     pendingAdditive_ = 0;
-    display_ = " ";
+    display_.assign(1, ' ');
 }
 
 void CalculatorEngine::show() {

@@ -2,6 +2,10 @@
 // not draw) and the picture drawing of slot 7.
 #include <windows.h>
 
+#include <algorithm>
+#include <optional>
+#include <vector>
+
 #include "host_impl.h"
 
 namespace zxhost {
@@ -36,7 +40,128 @@ COLORREF toColorRef(uint32_t rgb) {
     return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
-// Draws the source rectangle of the picture scaled (nearest pixel) onto the destination.
+// How the source rectangle of a picture maps onto the destination: destination pixel
+// (x, y) shows source pixel (left + x * sw / dw, top + y * sh / dh), the nearest pixel.
+struct Scaling {
+    const zx::HostRect& destination;
+    const zx::HostRect& source;
+    int32_t dw, dh, sw, sh;
+    bool transparent;
+    uint32_t skipRgb; // 0xRRGGBB left out when transparent
+};
+
+// The source pixel of destination pixel (x, y) as 0xRRGGBB, or nothing when it lies outside
+// the picture or is the transparent colour.
+std::optional<uint32_t> sourcePixel(const Picture& picture, const Scaling& s, int32_t x,
+                                    int32_t y) {
+    const int64_t sy = s.source.top + static_cast<int64_t>(y) * s.sh / s.dh;
+    const int64_t sx = s.source.left + static_cast<int64_t>(x) * s.sw / s.dw;
+    if (sy < 0 || sy >= picture.height || sx < 0 || sx >= picture.width) {
+        return std::nullopt;
+    }
+    const uint32_t pixel = picture.at(static_cast<int32_t>(sx), static_cast<int32_t>(sy));
+    if (s.transparent && pixel == s.skipRgb) {
+        return std::nullopt;
+    }
+    return pixel;
+}
+
+// One pixel at a time: right under any map mode and any scaling, since each picture pixel
+// lands where SetPixel maps it.
+void drawPixelByPixel(HDC dc, const Picture& picture, const Scaling& s) {
+    for (int32_t y = 0; y < s.dh; ++y) {
+        for (int32_t x = 0; x < s.dw; ++x) {
+            if (const auto pixel = sourcePixel(picture, s, x, y)) {
+                SetPixel(dc, s.destination.left + x, s.destination.top + y, toColorRef(*pixel));
+            }
+        }
+    }
+}
+
+// Without scaling under MM_TEXT a picture pixel is a device pixel: the part of the picture
+// that can show (inside the clip box and the picture) goes into a memory bitmap and is
+// copied with BitBlt, whole or in runs of drawn pixels. The same pixels as
+// drawPixelByPixel with a handful of device calls. False when no memory bitmap could be
+// made.
+bool drawUnscaled(HDC dc, const Picture& picture, const Scaling& s) {
+    // Destination offsets x in [x0, x1), y in [y0, y1) that land on the picture.
+    int64_t x0 = std::max<int64_t>(0, -int64_t{s.source.left});
+    int64_t x1 = std::min<int64_t>(s.dw, int64_t{picture.width} - s.source.left);
+    int64_t y0 = std::max<int64_t>(0, -int64_t{s.source.top});
+    int64_t y1 = std::min<int64_t>(s.dh, int64_t{picture.height} - s.source.top);
+    RECT clip{};
+    if (GetClipBox(dc, &clip) != ERROR) {
+        x0 = std::max<int64_t>(x0, int64_t{clip.left} - s.destination.left);
+        x1 = std::min<int64_t>(x1, int64_t{clip.right} - s.destination.left);
+        y0 = std::max<int64_t>(y0, int64_t{clip.top} - s.destination.top);
+        y1 = std::min<int64_t>(y1, int64_t{clip.bottom} - s.destination.top);
+    }
+    if (x0 >= x1 || y0 >= y1) {
+        return true;
+    }
+    const auto width = static_cast<int32_t>(x1 - x0);
+    const auto height = static_cast<int32_t>(y1 - y0);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height; // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC memory = bitmap != nullptr && bits != nullptr ? CreateCompatibleDC(dc) : nullptr;
+    if (memory == nullptr) {
+        if (bitmap != nullptr) {
+            DeleteObject(bitmap);
+        }
+        return false;
+    }
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    auto* pixels = static_cast<uint32_t*>(bits);
+    // One to one: the picture's pixels are read row by row, no scaling arithmetic.
+    bool all = true;
+    for (int32_t y = 0; y < height; ++y) {
+        const size_t row = static_cast<size_t>(y) * static_cast<size_t>(width);
+        const uint32_t* from = &picture.pixels[static_cast<size_t>(s.source.top + y0 + y) *
+                                                   static_cast<size_t>(picture.width) +
+                                               static_cast<size_t>(s.source.left + x0)];
+        for (int32_t x = 0; x < width; ++x) {
+            const uint32_t pixel = from[x];
+            pixels[row + static_cast<size_t>(x)] = pixel; // 32-bit DIB pixels are 0xRRGGBB too
+            all = all && (!s.transparent || pixel != s.skipRgb);
+        }
+    }
+    GdiFlush();
+    const int32_t left = s.destination.left + static_cast<int32_t>(x0);
+    const int32_t top = s.destination.top + static_cast<int32_t>(y0);
+    if (all) {
+        BitBlt(dc, left, top, width, height, memory, 0, 0, SRCCOPY);
+    } else {
+        for (int32_t y = 0; y < height; ++y) {
+            const uint32_t* row = pixels + static_cast<size_t>(y) * static_cast<size_t>(width);
+            for (int32_t run = 0; run < width;) {
+                if (row[run] == s.skipRgb) {
+                    ++run;
+                    continue;
+                }
+                int32_t end = run;
+                while (end < width && row[end] != s.skipRgb) {
+                    ++end;
+                }
+                BitBlt(dc, left + run, top + y, end - run, 1, memory, run, y, SRCCOPY);
+                run = end;
+            }
+        }
+    }
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    DeleteObject(bitmap);
+    return true;
+}
+
+// Draws the source rectangle of the picture scaled (nearest pixel) onto the destination,
+// within the device context's clip.
 // Ink 0 copies; ink 36 (background transparent) skips the pixels whose colour is the
 // palette entry named by the first ink parameter (a value outside 0-255 skips nothing).
 // Other inks draw as copy.
@@ -80,22 +205,10 @@ zx::Result ZX_CALL drawPicture(zx::DrawContext* self, const zx::HostRect* destin
     const bool transparent = ink == 36 && inkParams && inkParams[0] >= 0 && inkParams[0] <= 255;
     const uint32_t skip = transparent ? paletteColor(inkParams[0]) : 0;
     const uint32_t skipRgb = (skip & 0xFF) << 16 | (skip & 0xFF00) | (skip >> 16 & 0xFF);
-    for (int32_t y = 0; y < dh; ++y) {
-        const int64_t sy = source->top + static_cast<int64_t>(y) * sh / dh;
-        if (sy < 0 || sy >= picture->height) {
-            continue;
-        }
-        for (int32_t x = 0; x < dw; ++x) {
-            const int64_t sx = source->left + static_cast<int64_t>(x) * sw / dw;
-            if (sx < 0 || sx >= picture->width) {
-                continue;
-            }
-            const uint32_t pixel = picture->at(static_cast<int32_t>(sx), static_cast<int32_t>(sy));
-            if (transparent && pixel == skipRgb) {
-                continue;
-            }
-            SetPixel(c->dc, destination->left + x, destination->top + y, toColorRef(pixel));
-        }
+    const Scaling scaling{*destination, *source, dw, dh, sw, sh, transparent, skipRgb};
+    const bool unscaled = dw == sw && dh == sh && GetMapMode(c->dc) == MM_TEXT;
+    if (!unscaled || !drawUnscaled(c->dc, *picture, scaling)) {
+        drawPixelByPixel(c->dc, *picture, scaling);
     }
     return zx::kOk;
 }

@@ -245,6 +245,31 @@ if hasKind("dialgauge") then
     gauge("unspaced", {SmallTickSpace = 0, BigTickSpace = -20}, 155, 130, 135, 30)
     gauge("wide range", {XMin = -2000000000, XMax = 2000000000, SmallTickSpace = 100000000,
                          BigTickSpace = 1000000000}, 10, 170, 280, 34)
+-- The calculator, once its module is there. It saves nothing with the movie, so a saved
+-- calculator shows its keypad, an empty display and no key pressed: the comparison covers
+-- the keypad picture, the clip at the sprite's edges, the display window and the inks.
+local function calculator(name, x, y, w, h, sprite)
+  local m = cast.new("keypadix", name)
+  score.add(m, {left = x, top = y, right = x + w, bottom = y + h}, sprite)
+  return m
+end
+
+if hasKind("keypadix") then
+  build("calculator-defaults", 300, 180, 0x704020, function()
+    calculator("first", 10, 10, 84, 154)
+    calculator("second", 104, 10, 84, 154)
+    calculator("third", 198, 14, 84, 154)
+  end)
+  build("calculator-clipped", 320, 200, 0xFFFFFF, function()
+    calculator("small", 10, 10, 60, 90)       -- the keypad cut at the right and bottom
+    calculator("large", 90, 10, 120, 180)     -- more sprite than picture
+    calculator("sliver", 230, 10, 30, 30)     -- only the finish key's corner
+    calculator("offstage", 260, 120, 84, 154) -- partly beyond the stage
+  end)
+  build("calculator-inks", 300, 180, 0x206040, function()
+    calculator("copy", 10, 10, 84, 154, {ink = 0})
+    calculator("transparent", 104, 10, 84, 154, {ink = 36, params = {0, 255, 0, 0}})
+    calculator("other", 198, 10, 84, 154, {ink = 8, params = {7, 7, 7, 7}})
   end)
 end
 

@@ -92,6 +92,42 @@ TEST_F(Pictures, BackgroundTransparentInkSkipsThePaletteColour) {
     u->ops->releaseValue(u, &picture);
 }
 
+TEST_F(Pictures, DrawingKeepsToTheClipAndSkipsTransparentPixels) {
+    zx::HostValue picture = makePicture();
+    host.stage().setSize(20, 10);
+    host.stage().setColor(0x000000);
+    host.stage().render();
+    HDC dc = host.stage().dc();
+    HRGN clip = CreateRectRgn(2, 0, 9, 10);
+    SelectClipRgn(dc, clip);
+    DeleteObject(clip);
+    const zx::RgbTriple grey{192, 192, 192};
+    uint8_t index = 0;
+    u->ops->paletteIndex(u, &grey, &index);
+    zx::DrawContext* context = host.newDrawContext(1, dc);
+    // Each source pixel becomes 3 x 3 from (1, 1) on; columns 2-8 lie inside the clip.
+    const zx::HostRect dest{1, 1, 7, 13}, source{0, 0, 2, 4};
+    const int32_t params[4] = {index, 0, 0, 0};
+    EXPECT_EQ(context->ops->drawPicture(context, &dest, &picture, &source, 36, params, 0), 0);
+    SelectClipRgn(dc, nullptr);
+    EXPECT_EQ(host.stage().pixel(1, 1), 0x000000u); // left of the clip
+    EXPECT_EQ(host.stage().pixel(2, 1), 0x0000FFu); // red, scaled
+    EXPECT_EQ(host.stage().pixel(6, 3), 0x00FF00u); // green
+    EXPECT_EQ(host.stage().pixel(8, 3), 0x000000u); // grey left out
+    EXPECT_EQ(host.stage().pixel(8, 6), 0xFF0000u); // blue bottom row
+    EXPECT_EQ(host.stage().pixel(9, 6), 0x000000u); // right of the clip
+    // Unscaled, huge rectangles cost only the part of the picture that can show.
+    const zx::HostRect huge{0, 0, 1 << 30, 1 << 30};
+    EXPECT_EQ(context->ops->drawPicture(context, &huge, &picture, &huge, 36, params, 0), 0);
+    EXPECT_EQ(host.stage().pixel(0, 0), 0x0000FFu);
+    EXPECT_EQ(host.stage().pixel(1, 0), 0x00FF00u);
+    EXPECT_EQ(host.stage().pixel(2, 0), 0x000000u); // grey left out
+    EXPECT_EQ(host.stage().pixel(3, 1), 0xFF0000u);
+    EXPECT_EQ(host.stage().pixel(4, 0), 0x000000u); // beyond the picture
+    context->ops->release(context);
+    u->ops->releaseValue(u, &picture);
+}
+
 TEST_F(Pictures, ContextKindsWithoutDrawingGiveNoHandle) {
     for (int32_t kind : {0, 4}) {
         zx::DrawContext* context = host.newDrawContext(kind, host.stage().dc());

@@ -16,6 +16,9 @@ Canvas formulonThumbnail();
 Canvas keypadixUp();
 Canvas keypadixDown();
 Canvas keypadixThumbnail();
+// The keypad in night colours: movie art, not a module resource.
+Canvas keypadixNightUp();
+Canvas keypadixNightDown();
 
 Canvas glidebarLeftArrowUp();
 Canvas glidebarLeftArrowDown();

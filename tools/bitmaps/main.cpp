@@ -1,16 +1,34 @@
 // Writes the resource bitmaps of the deliverables under a resources folder, making the
-// deliverables' folders when they are missing:
-//   zx_bitmaps <resources-dir>
+// deliverables' folders when they are missing, and with a second folder the art that example
+// movies load as bitmap members:
+//   zx_bitmaps <resources-dir> [<movies-dir>]
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <span>
 #include <system_error>
+#include <vector>
 
 #include "art.h"
 
+namespace {
+
+// 0 when written, 1 when not.
+int write(const std::string& path, bitmaps::Canvas (*draw)()) {
+    std::error_code ignored; // a folder that cannot be made shows as a file not written
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
+    if (!draw().writeBmp(path)) {
+        std::fprintf(stderr, "zx_bitmaps: cannot write %s\n", path.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: zx_bitmaps <resources-dir>\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: zx_bitmaps <resources-dir> [<movies-dir>]\n");
         return 2;
     }
     const std::string root = argv[1];
@@ -47,14 +65,22 @@ int main(int argc, char** argv) {
         {"/plotmark32/thumbnail.bmp", bitmaps::plotmarkThumbnail},
         {"/gridcell32/thumbnail.bmp", bitmaps::gridcellThumbnail},
     };
+    const Output movieOutputs[] = {
+        {"/keypad_night_up.bmp", bitmaps::keypadixNightUp},
+        {"/keypad_night_down.bmp", bitmaps::keypadixNightDown},
+    };
+    struct Batch {
+        std::string root;
+        std::span<const Output> outputs;
+    };
+    std::vector<Batch> batches{{root, outputs}};
+    if (argc == 3) {
+        batches.push_back({argv[2], movieOutputs});
+    }
     int status = 0;
-    for (const Output& output : outputs) {
-        const std::string path = root + output.path;
-        std::error_code ignored; // a folder that cannot be made shows as a file not written
-        std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
-        if (!output.draw().writeBmp(path)) {
-            std::fprintf(stderr, "zx_bitmaps: cannot write %s\n", path.c_str());
-            status = 1;
+    for (const Batch& batch : batches) {
+        for (const Output& output : batch.outputs) {
+            status |= write(batch.root + output.path, output.draw);
         }
     }
     return status;
