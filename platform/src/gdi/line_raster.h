@@ -31,7 +31,12 @@ struct LineGeometry {
         if (major == 0) {
             return 0;
         }
-        // 128-bit: deltas of mapped coordinates can exceed 32 bits.
+        // Device coordinates fit 30 bits: 64 bits then hold every product. Mapped coordinates
+        // can exceed that, and take 128 bits.
+        constexpr int64_t kSmall = int64_t(1) << 30;
+        if (major < kSmall && minor < kSmall && i > -kSmall && i < kSmall) {
+            return (2 * minor * i + major + bias - 1) / (2 * major);
+        }
         using Wide = __int128;
         return int64_t((Wide(2) * minor * i + major + bias - 1) / (Wide(2) * major));
     }
