@@ -6,22 +6,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include "plugin_host.h"
 #include "zxhost/host.h"
 
 namespace {
 
-std::string binDir() {
-    return std::string(ZX_BINARY_DIR) + "/bin";
-}
-
 zxhost::Host& sharedHost() {
-    static zxhost::Host host({binDir()});
-    static bool loaded = false;
-    if (!loaded) {
-        host.loadModule(binDir() + "/keypadix32.so");
-        loaded = true;
-    }
-    return host;
+    return zxbench::pluginHost("keypadix32");
 }
 
 // A calculator sprite of 100 x 160 on a fresh stage, drawn once so that its keys can be hit.

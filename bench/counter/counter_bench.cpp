@@ -4,22 +4,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include "plugin_host.h"
 #include "zxhost/host.h"
 
 namespace {
 
-std::string binDir() {
-    return std::string(ZX_BINARY_DIR) + "/bin";
-}
-
 zxhost::Host& sharedHost() {
-    static zxhost::Host host({binDir()});
-    static bool loaded = false;
-    if (!loaded) {
-        host.loadModule(binDir() + "/tallydisc32.so");
-        loaded = true;
-    }
-    return host;
+    return zxbench::pluginHost("tallydisc32");
 }
 
 void CreateMember(benchmark::State& state) {

@@ -5,22 +5,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include "plugin_host.h"
 #include "zxhost/host.h"
 
 namespace {
 
-std::string binDir() {
-    return std::string(ZX_BINARY_DIR) + "/bin";
-}
-
 zxhost::Host& sharedHost() {
-    static zxhost::Host host({binDir()});
-    static bool loaded = false;
-    if (!loaded) {
-        host.loadModule(binDir() + "/formulon32.so");
-        loaded = true;
-    }
-    return host;
+    return zxbench::pluginHost("formulon32");
 }
 
 // A member with y = a/(x^2+1) + sqrt(x) and z = 2y - sin(x), x independent with a value and

@@ -5,22 +5,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include "plugin_host.h"
 #include "zxhost/host.h"
 
 namespace {
 
-std::string binDir() {
-    return std::string(ZX_BINARY_DIR) + "/bin";
-}
-
 zxhost::Host& theHost() {
-    static zxhost::Host host({binDir()});
-    static bool loaded = false;
-    if (!loaded) {
-        host.loadModule(binDir() + "/plotmark32.so");
-        loaded = true;
-    }
-    return host;
+    return zxbench::pluginHost("plotmark32");
 }
 
 zxhost::Member& freshMember() {

@@ -4,22 +4,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include "plugin_host.h"
 #include "zxhost/host.h"
 
 namespace {
 
-std::string binDir() {
-    return std::string(ZX_BINARY_DIR) + "/bin";
-}
-
 zxhost::Host& sharedHost() {
-    static zxhost::Host host({binDir()});
-    static bool loaded = false;
-    if (!loaded) {
-        host.loadModule(binDir() + "/glidebar32.so");
-        loaded = true;
-    }
-    return host;
+    return zxbench::pluginHost("glidebar32");
 }
 
 // A default slider 200 x 20 on the stage, drawn once so that presses find its parts.

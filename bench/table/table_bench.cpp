@@ -6,24 +6,15 @@
 
 #include <benchmark/benchmark.h>
 
+#include "plugin_host.h"
 #include "zxhost/host.h"
 
 namespace {
 
 using zxhost::Value;
 
-std::string binDir() {
-    return std::string(ZX_BINARY_DIR) + "/bin";
-}
-
 zxhost::Host& sharedHost() {
-    static zxhost::Host host({binDir()});
-    static bool loaded = false;
-    if (!loaded) {
-        host.loadModule(binDir() + "/gridcell32.so");
-        loaded = true;
-    }
-    return host;
+    return zxbench::pluginHost("gridcell32");
 }
 
 void formatColumns(zxhost::Member& m, int32_t first, int32_t last, const char* property,

@@ -190,7 +190,7 @@ TEST_F(TableDrawing, HugeAndNegativeSizesDraw) {
 }
 
 TEST_F(TableDrawing, PicturesAreCentredInTheirCellsAndShared) {
-    auto& red = host.newBitmapMemberFromBytes("red", solidBmp(10, 6, 0xFF0000));
+    auto& red = host.newBitmapMemberFromBytes("red", zxtest::solidBmpFile(10, 6, 0x0000FF));
     EXPECT_EQ(table->call("ImportPicture", {Value(red.ref()), 2, 1}).code, zx::kOk);
     EXPECT_EQ(table->call("DuplicatePicture", {2, 1, 3, 2}).code, zx::kOk);
     host.addSprite(*table, {10, 10, 300, 210});
@@ -203,7 +203,7 @@ TEST_F(TableDrawing, PicturesAreCentredInTheirCellsAndShared) {
     EXPECT_EQ(host.stage().pixel(115, 52), 0x0000FFu);
     EXPECT_EQ(host.stage().pixel(185, 69), 0x0000FFu);
     // A new picture in the shared entry shows in both cells.
-    auto& blue = host.newBitmapMemberFromBytes("blue", solidBmp(4, 4, 0x0000FF));
+    auto& blue = host.newBitmapMemberFromBytes("blue", zxtest::solidBmpFile(4, 4, 0xFF0000));
     EXPECT_EQ(table->call("ImportPicture", {Value(blue.ref()), 3, 2}).code, zx::kOk);
     host.stage().render();
     EXPECT_EQ(host.stage().pixel(115, 52), 0xFF0000u);
@@ -213,7 +213,7 @@ TEST_F(TableDrawing, PicturesAreCentredInTheirCellsAndShared) {
 }
 
 TEST_F(TableDrawing, PicturesOutsideTheShownTableAreNotDrawn) {
-    auto& red = host.newBitmapMemberFromBytes("red", solidBmp(30, 30, 0xFF0000));
+    auto& red = host.newBitmapMemberFromBytes("red", zxtest::solidBmpFile(30, 30, 0x0000FF));
     table->call("ImportPicture", {Value(red.ref()), 5, 1});
     table->call("DuplicatePicture", {5, 1, 1, 1});
     host.addSprite(*table, {0, 0, 280, 30});
@@ -227,7 +227,7 @@ TEST_F(TableDrawing, PicturesOutsideTheShownTableAreNotDrawn) {
 }
 
 TEST_F(TableDrawing, TwentyEntriesAtMostAndAFullImportChangesNothing) {
-    auto& red = host.newBitmapMemberFromBytes("red", solidBmp(2, 2, 0xFF0000));
+    auto& red = host.newBitmapMemberFromBytes("red", zxtest::solidBmpFile(2, 2, 0x0000FF));
     auto& sprite = host.addSprite(*table, {0, 0, 280, 200});
     for (int32_t i = 0; i < 20; ++i) {
         ASSERT_EQ(table->call("ImportPicture", {Value(red.ref()), 1 + i / 3, 1 + i % 3}).code, 0);
@@ -246,7 +246,7 @@ TEST_F(TableDrawing, TwentyEntriesAtMostAndAFullImportChangesNothing) {
 
 TEST_F(TableDrawing, FailedImportKeepsTheEntryFree) {
     host.hooks().failAt(zxhost::fault::kMemberFill, zxhost::FaultRule{1, kInjected});
-    auto& red = host.newBitmapMemberFromBytes("red", solidBmp(2, 2, 0xFF0000));
+    auto& red = host.newBitmapMemberFromBytes("red", zxtest::solidBmpFile(2, 2, 0x0000FF));
     EXPECT_EQ(table->call("ImportPicture", {Value(red.ref()), 1, 1}).code, kInjected);
     EXPECT_EQ(table->call("ImportPicture", {Value(red.ref()), 1, 2}).code, zx::kOk);
     host.addSprite(*table, {0, 0, 280, 200});
@@ -280,7 +280,7 @@ TEST_F(TableDrawing, GoldenTimetable) {
     setBlock(1, 2, 5, 2, "xFontBold", Value(0));
     setBlock(2, 1, 3, 2, "BackColor", Value(0xC0FFC0));
     setBlock(3, 3, 3, 3, "xFontItalic", Value(1));
-    auto& red = host.newBitmapMemberFromBytes("red", solidBmp(12, 8, 0xCC2020));
+    auto& red = host.newBitmapMemberFromBytes("red", zxtest::solidBmpFile(12, 8, 0x2020CC));
     table->call("ImportPicture", {Value(red.ref()), 2, 3});
     table->call("DuplicatePicture", {2, 3, 4, 3});
     host.addSprite(*table, {5, 5, 295, 125});

@@ -245,4 +245,3 @@ TEST_F(TableThroughHost, DialogShowsThePropertiesAndOkSpreadsRowZeroAndColumnZer
     EXPECT_EQ(table->getProp("xFontBold").value, Value(0));
     EXPECT_EQ(table->getProp("xFontSize").value, Value(12));
 }
-
