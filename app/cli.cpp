@@ -15,19 +15,26 @@ Action actionNamed(const std::string& word) {
     if (word == "kinds") {
         return Action::Kinds;
     }
+    if (word == "props") {
+        return Action::Props;
+    }
     throw UsageError{"unknown command '" + word + "' (try --help)"};
 }
 
 // Checks that the words after the command fit it: run takes FILE.lua and an optional -o,
-// render takes MOVIE.json and a required -o, the others take nothing.
+// render takes MOVIE.json and a required -o, props takes KIND and an optional --markdown,
+// kinds takes nothing.
 void checkShape(const CommandLine& cmd, const std::vector<std::string>& operands) {
     const std::string name = cmd.action == Action::Run      ? "run"
                              : cmd.action == Action::Render ? "render"
+                             : cmd.action == Action::Props  ? "props"
                                                             : "kinds";
     const size_t wanted = cmd.action == Action::Kinds ? 0 : 1;
     if (operands.size() < wanted) {
         throw UsageError{name + ": missing " +
-                         (cmd.action == Action::Run ? "FILE.lua" : "MOVIE.json")};
+                         (cmd.action == Action::Run     ? "FILE.lua"
+                          : cmd.action == Action::Props ? "KIND"
+                                                        : "MOVIE.json")};
     }
     if (operands.size() > wanted) {
         throw UsageError{name + ": unexpected argument '" + operands[wanted] + "'"};
@@ -35,8 +42,11 @@ void checkShape(const CommandLine& cmd, const std::vector<std::string>& operands
     if (cmd.action == Action::Render && cmd.output.empty()) {
         throw UsageError{"render: missing -o OUT.png"};
     }
-    if (cmd.action == Action::Kinds && !cmd.output.empty()) {
-        throw UsageError{"kinds: -o is not accepted"};
+    if ((cmd.action == Action::Kinds || cmd.action == Action::Props) && !cmd.output.empty()) {
+        throw UsageError{name + ": -o is not accepted"};
+    }
+    if (cmd.markdown && cmd.action != Action::Props) {
+        throw UsageError{name + ": --markdown is not accepted"};
     }
 }
 
@@ -54,6 +64,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         }
         if (arg == "-v" || arg == "--verbose") {
             cmd.verbose = true;
+        } else if (arg == "--markdown") {
+            cmd.markdown = true;
         } else if (arg == "-o" || arg == "--output") {
             if (i + 1 >= args.size() || args[i + 1].empty()) {
                 throw UsageError{arg + " needs a file name"};

@@ -6,13 +6,14 @@
 
 namespace zentrix {
 
-enum class Action { Demo, Run, Render, Kinds, Help };
+enum class Action { Demo, Run, Render, Kinds, Props, Help };
 
 struct CommandLine {
     Action action = Action::Demo;
-    std::string input;  // the script (run) or the movie file (render)
+    std::string input;  // the script (run), the movie file (render) or the kind (props)
     std::string output; // -o; empty when not given
     bool verbose = false;
+    bool markdown = false; // props: a Markdown page instead of the aligned table
 };
 
 // A command line that cannot be understood; the message is one line for the user.

@@ -1,7 +1,8 @@
 // The program's commands natively: the demo, running a script, rendering a saved movie,
-// listing the plug-ins.
+// listing the plug-ins and the reference of a kind.
 #include "commands.h"
 
+#include "kind_reference.h"
 #include "locations.h"
 #include "render_command.h"
 
@@ -9,6 +10,7 @@
 #include <zxlua/movie_script.h>
 
 #include <cstdio>
+#include <stdexcept>
 
 namespace fs = std::filesystem;
 
@@ -84,6 +86,23 @@ int listKinds() {
     return host.loadErrors().empty() ? 0 : 1;
 }
 
+// The reference of one kind from its module's own description.
+int printProps(const CommandLine& cmd) {
+    zxhost::Host host(searchDirs());
+    const zxhost::Module* module = host.findModule(cmd.input);
+    if (module == nullptr) {
+        throw std::runtime_error("props: unknown kind '" + cmd.input +
+                                 "' (zentrix kinds lists the plug-ins found)");
+    }
+    const ZxKindDescription* kind = module->description();
+    if (kind == nullptr) {
+        throw std::runtime_error("props: " + module->path() + " does not describe its kind");
+    }
+    const std::string text = cmd.markdown ? referenceMarkdown(*kind) : referenceTable(*kind);
+    std::fputs(text.c_str(), stdout);
+    return 0;
+}
+
 } // namespace
 
 int execute(const CommandLine& cmd) {
@@ -96,6 +115,8 @@ int execute(const CommandLine& cmd) {
         return renderMovie(cmd);
     case Action::Kinds:
         return listKinds();
+    case Action::Props:
+        return printProps(cmd);
     case Action::Help:
         break;
     }

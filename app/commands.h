@@ -1,4 +1,4 @@
-// The program's commands: demo, run, render, kinds.
+// The program's commands: demo, run, render, kinds, props.
 #pragma once
 
 #include "cli.h"

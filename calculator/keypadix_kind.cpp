@@ -26,8 +26,8 @@ static_assert(zx::rowsAreConsistent(kRows) && zx::savedBlockSize(kRows) == 0);
 
 constexpr zx::CommandSpec kCommands[] = {
     {"ReplaceMedia", 2, replaceMedia,
-     "ReplaceMedia(\"AllKeysUp\" or \"AllKeysDown\", member): that keypad picture from a bitmap "
-     "member"},
+     "part, member: draws the keypad picture \"AllKeysUp\" or \"AllKeysDown\" from the "
+     "bitmap member from now on"},
 };
 
 void setDefaults(void* storage) {

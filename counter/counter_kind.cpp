@@ -61,8 +61,8 @@ zx::Result badParam(zx::CommandCall&) {
 }
 
 constexpr zx::CommandSpec kCommands[] = {
-    {"FourArgs", 0, fourArgs, "answers 0x800407E4"},
-    {"BadParam", 0, badParam, "answers 0x80040001"},
+    {"FourArgs", 0, fourArgs, "no arguments: does nothing and answers 0x800407E4"},
+    {"BadParam", 0, badParam, "no arguments: does nothing and answers 0x80040001"},
 };
 
 void setDefaults(void* block) {

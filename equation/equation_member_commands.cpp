@@ -55,9 +55,12 @@ zx::Result insertString(zx::CommandCall& call) {
 }
 
 constexpr zx::CommandSpec kCommands[] = {
-    {"Calculate", 0, calculate, "evaluates the equations and writes \" = value\" behind each"},
-    {"Clear", 0, clear, "empties the equations"},
-    {"InsertString", 1, insertString, "inserts text of the stored form at the caret"},
+    {"Calculate", 0, calculate,
+     "no arguments: evaluates the equations and writes \" = value\" behind each"},
+    {"Clear", 0, clear,
+     "no arguments: empties the equations and drops the definitions and independent "
+     "variables"},
+    {"InsertString", 1, insertString, "text: inserts text of the stored form at the caret"},
 };
 
 } // namespace

@@ -242,7 +242,9 @@ constexpr zx::PropertyRow kRows[] = {
         .saved(5)
         .checkBox(IDC_SHOW_INDEP_VARS)
         .means("show the independent variables' pane"),
-    computed<int32_t>("Reset", nullptr, setReset).means("writing it resets the equations"),
+    computed<int32_t>("Reset", nullptr, setReset)
+        .means("writing any value clears the definitions, independent variables and equations, "
+               "leaving each equation's \"y=\" start"),
     field("Enabled", ZX_FIELD(EquationBlock, enabled))
         .saved(3)
         .checkBox(IDC_ENABLED)

@@ -48,11 +48,13 @@ zx::Result checkLineSelectCommand(zx::CommandCall& call) {
 constexpr zx::CommandSpec kCommands[] = {
     {"PlotLine", 4, plotLineCommand, "x1, y1, x2, y2: the current line through two points"},
     {"RedefineCurrentLine", 1, redefineCurrentLineCommand,
-     "geometry handle: the current line follows its dragged handle (sprites only)"},
+     "handle: the current line follows its dragged geometry handle (sprites only)"},
     {"CheckCurveSelect", 1, checkCurveSelectCommand,
-     "geometry handle: picks a curve near the mouse-down point; 1 when picked (sprites only)"},
+     "handle: a geometry handle; picks a curve near the mouse-down point; 1 when picked (sprites "
+     "only)"},
     {"CheckLineSelect", 1, checkLineSelectCommand,
-     "geometry handle: picks a line near the mouse-down point; 1 when picked (sprites only)"},
+     "handle: a geometry handle; picks a line near the mouse-down point; 1 when picked (sprites "
+     "only)"},
 };
 
 } // namespace

@@ -158,7 +158,10 @@ constexpr zx::PropertyRow kRows[] = {
         .means("trace text: 0 none, 1 lower left, 2 at the mouse"),
     field("Action", GRAPH_FIELD(action))
         .writeOnly()
-        .means("runs a command: 1 2 7 9 11 13 21 22 31-36"),
+        .means(
+            "runs a command: 1 empty the curve, 2 empty the line, 7 drop the curve's last point, "
+            "9 empty all, 11 line from press to release, 13 fit a line, 21/22 new curve/line, "
+            "31-34 zoom in x, in y, out x, out y, 35/36 fit the x/y range"),
     field("ExtendedTrace", GRAPH_FIELD(extendedTrace)).means("scroll while tracing near the edge"),
     field("MouseTrace", GRAPH_FIELD(mouseTrace)).means("move the pointer onto the traced element"),
     field("PipTrace", GRAPH_FIELD(pipTrace)).means("mark the trace point with a disc"),

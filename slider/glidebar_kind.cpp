@@ -59,7 +59,8 @@ static_assert(zx::savedBlockSize(kRows) == 40);
 
 constexpr zx::CommandSpec kCommands[] = {
     {"ReplaceMedia", 2, replaceMedia,
-     "(part name, member): draws the part with the member's picture from now on"},
+     "part, member: draws the part (\"ThumbUp\", \"SliderBar\", ...) with the member's "
+     "picture from now on"},
 };
 
 void setDefaults(void* block) {

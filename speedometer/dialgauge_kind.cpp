@@ -56,11 +56,11 @@ constexpr size_t kYSpeedRow = zx::rowIndex(kRows, "YSpeed");
 
 constexpr zx::CommandSpec kCommands[] = {
     {"SendCloseMessage", 2, sendCloseMessage,
-     "(class, title): sends WM_CLOSE to the top-level window found; \"\" matches any"},
-    {"MakeTopmost", 2, makeTopmost, "(class, title): puts the window found above all others"},
-    {"FindWindow", 2, findWindow, "(class, title): 1 when such a top-level window exists, else 0"},
+     "class, title: sends WM_CLOSE to the top-level window found; \"\" matches any"},
+    {"MakeTopmost", 2, makeTopmost, "class, title: puts the window found above all others"},
+    {"FindWindow", 2, findWindow, "class, title: 1 when such a top-level window exists, else 0"},
     {"ActivateStageWindow", 0, activateStageWindow,
-     "brings the stage window to the front: 1 done, 0 already active, -1 refused"},
+     "no arguments: brings the stage window to the front: 1 done, 0 already active, -1 refused"},
 };
 
 void setDefaults(void* block) {

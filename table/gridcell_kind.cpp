@@ -115,11 +115,11 @@ constexpr PropertyRow kScriptRows[] = {
     zx::computed<int32_t>("CellType", answersNothing)
         .ignoresWrites()
         .keepsChanged()
-        .means("accepted and ignored"),
+        .means("kept for older movies: writes are accepted and change nothing"),
     zx::computed<int32_t>("PictureType", answersNothing)
         .ignoresWrites()
         .keepsChanged()
-        .means("accepted and ignored"),
+        .means("kept for older movies: writes are accepted and change nothing"),
 };
 
 constexpr int kScriptRowCount = static_cast<int>(std::size(kScriptRows));
@@ -157,12 +157,11 @@ static_assert(zx::savedBlockSize(kRows) == 980);
 #undef TABLE_FIELD
 
 constexpr zx::CommandSpec kCommands[] = {
-    {"SetTableText", 3, setTableText, "SetTableText(row, column, text)"},
-    {"GetTableText", 2, getTableText, "GetTableText(row, column) -> text"},
-    {"ImportPicture", 3, importPicture,
-     "ImportPicture(member, row, column): the member's picture shown in the cell"},
+    {"SetTableText", 3, setTableText, "row, column, text: sets the text of a cell"},
+    {"GetTableText", 2, getTableText, "row, column: answers the text of a cell"},
+    {"ImportPicture", 3, importPicture, "member, row, column: the cell shows the member's picture"},
     {"DuplicatePicture", 4, duplicatePicture,
-     "DuplicatePicture(row1, column1, row2, column2): cell 2 shows cell 1's picture"},
+     "row1, column1, row2, column2: cell 2 shows cell 1's picture"},
 };
 
 void setDefaults(void* block) {

@@ -18,6 +18,8 @@ int execute(const CommandLine& cmd) {
         throw std::runtime_error(cmd.input + ": Lua movies run only in the native build");
     case Action::Kinds:
         throw std::runtime_error("kinds: only in the native build");
+    case Action::Props:
+        throw std::runtime_error("props: only in the native build");
     case Action::Help:
         break;
     }

@@ -163,6 +163,10 @@ Module& HostImpl::loadModule(const std::string& path) {
     e.getInterface = reinterpret_cast<zx::DllGetInterfaceFn>(symbols[2]);
     e.getClassObject = reinterpret_cast<zx::DllGetClassObjectFn>(symbols[3]);
     e.canUnloadNow = reinterpret_cast<zx::DllCanUnloadNowFn>(symbols[4]);
+    // The description is optional: modules without it load as before.
+    if (void* describe = platform::librarySymbol(library, kDescribeKindExport)) {
+        module->description_ = reinterpret_cast<ZxDescribeKindFn>(describe)();
+    }
     setupModuleObjects(*module);
 
     // The class table: a class entry (interface id {00000001-...}) followed by its

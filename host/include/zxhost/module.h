@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "zxframe/kind_description.h"
 #include "zxframe/plugin_interfaces.h"
 
 namespace zxhost {
@@ -62,6 +63,9 @@ public:
     const zx::Guid& registrarClass() const { return registrarClass_; }
     const zx::Guid& assetClass() const { return assetClass_; }
     const zx::Guid& actorClass() const { return actorClass_; }
+    // The kind's properties and commands as the module itself describes them; null for a
+    // module that gives no description (every Windows module).
+    const ZxKindDescription* description() const { return description_; }
 
     // The module's HostCallback and the host's allocator, as the instances see them.
     zx::HostCallback* callback();
@@ -88,6 +92,7 @@ private:
     std::vector<ClassDescription> classes_;
     zx::Guid registrarClass_{}, assetClass_{}, actorClass_{};
     KindInfo kind_;
+    const ZxKindDescription* description_ = nullptr;
     int32_t liveInstances_ = 0;
     struct CallbackObject* callback_ = nullptr;
 };
