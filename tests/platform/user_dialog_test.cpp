@@ -131,12 +131,14 @@ TEST(UserDialog, MissingTemplateOrModuleGivesMinusOne) {
 }
 
 // A template whose rectangle reaches past the int range is refused like any damaged one;
-// edges right at the limit still read.
+// edges right at the limit still read, and open a dialog without overflowing when they
+// become pixels.
 TEST(UserDialog, TemplateEdgesPastTheIntRangeGiveMinusOne) {
     static const char tooWide[] = "DIALOG\t2147483000\t0\t1000\t10\n";
     static const char tooLow[] = "DIALOG\t0\t0\t10\t10\n"
                                  "CONTROL\t1\tEDIT\t0\t-2147483000\t10\t-1000\tx\n";
-    static const char atLimit[] = "DIALOG\t2147483000\t0\t647\t10\n";
+    static const char atLimit[] = "DIALOG\t2147483000\t0\t647\t10\n"
+                                  "CONTROL\t1\tEDIT\t-2147483647\t0\t2147483647\t-5\tx\n";
     const zxw32::ResourceEntry entries[] = {
         {5, 1, reinterpret_cast<const unsigned char*>(tooWide), sizeof tooWide - 1},
         {5, 2, reinterpret_cast<const unsigned char*>(tooLow), sizeof tooLow - 1},
