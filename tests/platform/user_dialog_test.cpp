@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <zxw32/kernel_ext.h>
 #include <zxw32/user_ext.h>
 
 HMODULE zxModuleHandle();
@@ -127,6 +128,30 @@ TEST(UserDialog, MissingTemplateOrModuleGivesMinusOne) {
     EXPECT_EQ(dialog.run(999), -1);
     EXPECT_TRUE(dialog.messages.empty());
     EXPECT_EQ(DialogBoxParamA(nullptr, MAKEINTRESOURCEA(200), nullptr, nullptr, 0), -1);
+}
+
+// A template whose rectangle reaches past the int range is refused like any damaged one;
+// edges right at the limit still read, and open a dialog without overflowing when they
+// become pixels.
+TEST(UserDialog, TemplateEdgesPastTheIntRangeGiveMinusOne) {
+    static const char tooWide[] = "DIALOG\t2147483000\t0\t1000\t10\n";
+    static const char tooLow[] = "DIALOG\t0\t0\t10\t10\n"
+                                 "CONTROL\t1\tEDIT\t0\t-2147483000\t10\t-1000\tx\n";
+    static const char atLimit[] = "DIALOG\t2147483000\t0\t647\t10\n"
+                                  "CONTROL\t1\tEDIT\t-2147483647\t0\t2147483647\t-5\tx\n";
+    const zxw32::ResourceEntry entries[] = {
+        {5, 1, reinterpret_cast<const unsigned char*>(tooWide), sizeof tooWide - 1},
+        {5, 2, reinterpret_cast<const unsigned char*>(tooLow), sizeof tooLow - 1},
+        {5, 3, reinterpret_cast<const unsigned char*>(atLimit), sizeof atLimit - 1}};
+    HMODULE module = zxw32::registerModule("edges", entries, 3);
+    // Without a driver a dialog that opens is cancelled.
+    auto run = [&](int id) {
+        return DialogBoxParamA(module, MAKEINTRESOURCEA(id), nullptr, nullptr, 0);
+    };
+    EXPECT_EQ(run(1), -1);
+    EXPECT_EQ(run(2), -1);
+    EXPECT_EQ(run(3), IDCANCEL);
+    zxw32::unregisterModule(module);
 }
 
 TEST(UserDialog, RadioGroupKeepsOneChecked) {

@@ -2,6 +2,8 @@
 // controls from the module's template, lets the procedure initialise them, asks the driver
 // which button to press (the driver reads and sets the controls through the ordinary calls),
 // hands that button to the procedure and returns what the procedure gave EndDialog.
+#include <algorithm>
+#include <cstdint>
 #include <mutex>
 
 #include <winbase.h>
@@ -26,12 +28,17 @@ Driver& driver() {
     return *d;
 }
 
-// Dialog units of an 8-point "MS Sans Serif" template: 6 x 13 pixel base units.
+// Dialog units of an 8-point "MS Sans Serif" template: 6 x 13 pixel base units. Computed in
+// 64 bits and held to the LONG range, so a template with huge coordinates gives a far-off
+// window instead of an overflow.
+LONG clampedLong(int64_t v) {
+    return static_cast<LONG>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
+}
 LONG unitsX(LONG x) {
-    return x * 6 / 4;
+    return clampedLong(int64_t{x} * 6 / 4);
 }
 LONG unitsY(LONG y) {
-    return y * 13 / 8;
+    return clampedLong(int64_t{y} * 13 / 8);
 }
 RECT pixels(const RECT& r) {
     return RECT{unitsX(r.left), unitsY(r.top), unitsX(r.right), unitsY(r.bottom)};
@@ -55,13 +62,13 @@ HWND build(UserState& s, const DialogTemplate& t, HWND owner, std::shared_ptr<Di
     d.title = t.caption;
     d.dialog = std::move(data);
     RECT size = pixels(t.rect);
-    POINT origin{size.left, size.top};
+    int64_t x = size.left, y = size.top;
     if (Window* o = findWindow(s, owner)) {
-        origin.x += o->rect.left;
-        origin.y += o->rect.top;
+        x += o->rect.left;
+        y += o->rect.top;
     }
-    d.rect = RECT{origin.x, origin.y, origin.x + size.right - size.left,
-                  origin.y + size.bottom - size.top};
+    d.rect = RECT{clampedLong(x), clampedLong(y), clampedLong(x + int64_t{size.right} - size.left),
+                  clampedLong(y + int64_t{size.bottom} - size.top)};
     HWND dialog = d.handle;
     for (const ControlTemplate& c : t.controls) {
         Window& w = addWindow(s);

@@ -49,7 +49,15 @@ std::optional<RECT> rectangle(const std::vector<std::string>& f, size_t first) {
     if (!x || !y || !w || !h) {
         return std::nullopt;
     }
-    return RECT{*x, *y, *x + *w, *y + *h};
+    // The far edges must be ints as well: a rectangle whose right or bottom edge lies past
+    // the int range is not one the controls could be placed in.
+    const long long right = static_cast<long long>(*x) + *w;
+    const long long bottom = static_cast<long long>(*y) + *h;
+    if (right < -0x7FFFFFFFLL || right > 0x7FFFFFFFLL || bottom < -0x7FFFFFFFLL ||
+        bottom > 0x7FFFFFFFLL) {
+        return std::nullopt;
+    }
+    return RECT{*x, *y, static_cast<int>(right), static_cast<int>(bottom)};
 }
 
 std::optional<ControlKind> kind(const std::string& name) {
