@@ -1,10 +1,9 @@
-// The graph's script-visible properties, in the order the member declares them, with their
-// script names and whether scripts may read and write them.
+// The graph's script-visible properties, in the order the member declares its rows: the
+// member's row index is the engine's name for a property (names, types and access live in
+// the rows only).
 #pragma once
 
 #include <cstddef>
-#include <optional>
-#include <string_view>
 
 namespace plotmark {
 
@@ -61,17 +60,5 @@ enum class GraphProperty {
 
 inline constexpr std::size_t kGraphPropertyCount =
     static_cast<std::size_t>(GraphProperty::BackgroundTransparent) + 1;
-
-struct GraphPropertyInfo {
-    const char* name;
-    bool readable; // XNewValue, YNewValue, CurrentSymbol, CurveStyle, CurveColor and Action
-                   // are write-only
-    bool writable; // Pearson is read-only
-};
-
-const GraphPropertyInfo& propertyInfo(GraphProperty property);
-
-// The property of a script name (compared exactly), if any.
-std::optional<GraphProperty> findProperty(std::string_view name);
 
 } // namespace plotmark
