@@ -69,7 +69,7 @@ const zx::Kind& zx::thisKind() {
             },
         .actor =
             {
-                .state = keypadix::SpriteStateOf::spec,
+                .state = keypadix::SpriteStateOf::lifetime,
                 .caps = 6,
                 .keepsSpriteHost = true,
                 .draw = keypadix::drawCalculator,

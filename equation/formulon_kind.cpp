@@ -17,7 +17,7 @@ const zx::Kind& zx::thisKind() {
         .asset = formulon::equationAsset(),
         .actor =
             {
-                .state = formulon::SpriteStateOf::spec,
+                .state = formulon::SpriteStateOf::lifetime,
                 .caps = 6,
                 .keepsSpriteHost = true,
                 .draw = formulon::drawEquationSprite,

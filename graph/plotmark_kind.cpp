@@ -40,7 +40,7 @@ const zx::Kind& zx::thisKind() {
             },
         .actor =
             {
-                .state = plotmark::SpriteStateOf::spec,
+                .state = plotmark::SpriteStateOf::lifetime,
                 .caps = 6,
                 .keepsSpriteHost = true,
                 .draw = plotmark::drawGraphSprite,

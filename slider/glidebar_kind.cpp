@@ -134,7 +134,7 @@ const zx::Kind& zx::thisKind() {
             },
         .actor =
             {
-                .state = glidebar::SpriteStateOf::spec,
+                .state = glidebar::SpriteStateOf::lifetime,
                 .caps = 2,
                 .keepsSpriteHost = true,
                 .draw = glidebar::drawSlider,

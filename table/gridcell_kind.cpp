@@ -203,7 +203,7 @@ const zx::Kind& zx::thisKind() {
                 .normalize = gridcell::normalizeTable,
                 .destruct = gridcell::destruct,
             },
-        .actor = {.state = gridcell::Sprite::spec,
+        .actor = {.state = gridcell::Sprite::lifetime,
                   .caps = 2,
                   .keepsSpriteHost = true,
                   .draw = gridcell::drawTable,

@@ -96,14 +96,14 @@ struct AssetKind {
 
 // Per-sprite state of a kind: built in the actor record before the kind's construct step
 // and destroyed after its destruct step (ActorState<T> in kind_support.h makes one).
-struct ActorStateSpec {
+struct ActorStateLifetime {
     uint32_t size = 0;
     void (*create)(void* storage) = nullptr;
     void (*destroy)(void* storage) = nullptr;
 };
 
 struct ActorKind {
-    ActorStateSpec state{};
+    ActorStateLifetime state{};
     int32_t caps = 0;             // the capability word of GetSpriteCaps
     bool keepsSpriteHost = false; // event-handling kinds keep SpriteHost and SpriteServices
     // Draws into a device context of a drawable draw context.

@@ -73,12 +73,12 @@ private:
 };
 
 // Typed per-sprite state, made when the actor is constructed and destroyed with it:
-//   .actor = {.state = zx::ActorState<SpriteState>::spec, ...}
+//   .actor = {.state = zx::ActorState<SpriteState>::lifetime, ...}
 //   SpriteState& s = zx::ActorState<SpriteState>::of(actor);
 template <class T>
 struct ActorState {
     static_assert(alignof(T) <= 8, "actor state is aligned for doubles");
-    static constexpr ActorStateSpec spec{
+    static constexpr ActorStateLifetime lifetime{
         sizeof(T),
         [](void* storage) { new (storage) T{}; },
         [](void* storage) { static_cast<T*>(storage)->~T(); },

@@ -55,7 +55,7 @@ void normalize(zx::AssetRecord& asset, const zx::Change&) {
 void setDefaults(void* storage) {
     auto& b = *static_cast<SampleBlock*>(storage);
     b = SampleBlock{0, 10, 5, zx::packColor(255, 255, 255), zx::packColor(0, 0, 255), 4.0, "Level",
-                    1, 0, 0};
+                    1, 0,  0};
 }
 
 struct DragState {
@@ -79,7 +79,8 @@ zx::Result handleEvent(zx::ActorRecord& actor, const zx::EventRecord& event, int
         if (!drag.dragging || !(b.step > 0.0)) {
             return zx::kOk;
         }
-        return kValue.write(actor, drag.grabValue + static_cast<int32_t>((x - drag.grabX) / b.step));
+        return kValue.write(actor,
+                            drag.grabValue + static_cast<int32_t>((x - drag.grabX) / b.step));
     case zx::event::kMouseUp:
         drag.dragging = false;
         return zx::kOk;
@@ -125,7 +126,7 @@ const zx::Kind& zx::thisKind() {
                   .defaultRect = {-8, -40, 8, 40},
                   .changes = changes::kAfterDialogOk,
                   .normalize = normalize},
-        .actor = {.state = Drag::spec,
+        .actor = {.state = Drag::lifetime,
                   .keepsSpriteHost = true,
                   .draw = draw,
                   .handleEvent = handleEvent},

@@ -83,7 +83,7 @@ const zx::Kind& zx::thisKind() {
             },
         .actor =
             {
-                .state = ActorState<reentry::ReentryState>::spec,
+                .state = ActorState<reentry::ReentryState>::lifetime,
                 .keepsSpriteHost = true,
                 .draw = reentry::drawReentry,
                 .handleEvent = reentry::handleReentryEvent,
