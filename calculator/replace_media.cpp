@@ -9,10 +9,8 @@ namespace {
 // Picture names are read with this many characters at most.
 constexpr size_t kPartNameCapacity = 40;
 
-bool sameSymbol(zx::HostUtilities& utilities, zx::Symbol symbol, const char* name) {
-    zx::Symbol named = 0;
-    return utilities.ops->stringToSymbol(&utilities, name, &named) == zx::kOk && named == symbol;
-}
+// The pictures "ReplaceMedia" can replace, by name.
+constexpr const char* kPictureNames[] = {"AllKeysUp", "AllKeysDown"};
 
 } // namespace
 
@@ -20,20 +18,12 @@ bool sameSymbol(zx::HostUtilities& utilities, zx::Symbol symbol, const char* nam
 // only once it was copied: a member without "Image" media or with a broken bitmap leaves the
 // keypad as it was and answers the failure.
 zx::Result replaceMedia(zx::CommandCall& call) {
-    const std::string part = call.text(1, kPartNameCapacity);
-    zx::Symbol symbol = 0;
-    if (call.utilities.ops->stringToSymbol(&call.utilities, part.c_str(), &symbol) != zx::kOk) {
+    const int which = call.choice(1, kPartNameCapacity, kPictureNames);
+    if (which < 0) {
         return zx::kOk;
     }
     CalculatorBlock& b = calculatorBlock(call.asset);
-    zx::Picture* picture = nullptr;
-    if (sameSymbol(call.utilities, symbol, "AllKeysUp")) {
-        picture = &b.keysUp;
-    } else if (sameSymbol(call.utilities, symbol, "AllKeysDown")) {
-        picture = &b.keysDown;
-    } else {
-        return zx::kOk;
-    }
+    zx::Picture* picture = which == 0 ? &b.keysUp : &b.keysDown;
     const zx::Result copied =
         zx::copyPictureFromMember(call.asset.header, call.argument(2), *picture);
     if (copied != zx::kOk) {

@@ -1,5 +1,5 @@
 // "ReplaceMedia": a script gives a part of the slider the picture of another cast member.
-#include <string>
+#include <array>
 
 #include "slider_block.h"
 
@@ -9,21 +9,16 @@ namespace {
 // Part names are read as texts of up to 40 characters.
 constexpr size_t kPartNameCapacity = 40;
 
-// The part a name stands for, compared as host symbols so that names match as the host's
-// symbols do; kPartPictureCount for none.
-int partNamed(zx::HostUtilities& utilities, const std::string& name) {
-    zx::Symbol wanted = 0;
-    if (utilities.ops->stringToSymbol(&utilities, name.c_str(), &wanted) != zx::kOk) {
-        return kPartPictureCount;
-    }
-    for (int i = 0; i < kPartPictureCount; ++i) {
-        zx::Symbol part = 0;
-        if (utilities.ops->stringToSymbol(&utilities, kPartPictures[i].name, &part) == zx::kOk &&
-            part == wanted) {
-            return i;
+// The part names in the order "ReplaceMedia" compares them.
+const std::array<const char*, kPartPictureCount>& partNames() {
+    static const auto names = [] {
+        std::array<const char*, kPartPictureCount> n{};
+        for (int i = 0; i < kPartPictureCount; ++i) {
+            n[static_cast<size_t>(i)] = kPartPictures[i].name;
         }
-    }
-    return kPartPictureCount;
+        return n;
+    }();
+    return names;
 }
 
 } // namespace
@@ -31,8 +26,8 @@ int partNamed(zx::HostUtilities& utilities, const std::string& name) {
 // An unknown part name changes nothing and is no error. A member without a usable picture
 // leaves the part as it was and answers the host's result.
 zx::Result replaceMedia(zx::CommandCall& call) {
-    const int part = partNamed(call.utilities, call.text(1, kPartNameCapacity));
-    if (part == kPartPictureCount) {
+    const int part = call.choice(1, kPartNameCapacity, partNames());
+    if (part < 0) {
         return zx::kOk;
     }
     auto& b = zx::blockOf<SliderBlock>(call.asset);

@@ -65,6 +65,21 @@ std::string CommandCall::text(int index, size_t capacity) const {
     return ScriptValue(utilities, &argv[index]).text(capacity);
 }
 
+int CommandCall::choice(int index, size_t capacity, std::span<const char* const> names) const {
+    const std::string given = text(index, capacity);
+    Symbol wanted = 0;
+    if (utilities.ops->stringToSymbol(&utilities, given.c_str(), &wanted) != kOk) {
+        return -1;
+    }
+    for (size_t i = 0; i < names.size(); ++i) {
+        Symbol name = 0;
+        if (utilities.ops->stringToSymbol(&utilities, names[i], &name) == kOk && name == wanted) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
 ScriptAnswer CommandCall::answer() const {
     return ScriptAnswer(utilities, result);
 }

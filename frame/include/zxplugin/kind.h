@@ -37,6 +37,9 @@ struct CommandCall {
     std::string text(int index, size_t capacity) const;
     const HostValue& argument(int index) const { return argv[index]; }
     ScriptAnswer answer() const;
+    // Which of `names` argument `index` names (at most `capacity` characters), compared as
+    // host symbols, as the host compares names; -1 for none of them.
+    int choice(int index, size_t capacity, std::span<const char* const> names) const;
 };
 
 struct CommandSpec {
