@@ -17,15 +17,6 @@ namespace {
 
 // Event kinds beyond the shared ones: the end of the tracing.
 constexpr int32_t kEndTracing = 24;
-// Modifier bits of a mouse event: m0 suppresses the click's action, m1 zooms.
-constexpr int32_t kModifier0 = 1;
-constexpr int32_t kModifier1 = 2;
-constexpr char kDelete = 127;
-constexpr char kBackspace = 8;
-constexpr char kLeftArrow = 28;
-constexpr char kRightArrow = 29;
-constexpr char kUpArrow = 30;
-constexpr char kDownArrow = 31;
 
 PixelPoint mouseOf(const zx::EventRecord& event) {
     return {event.words[3], event.words[2]};
@@ -122,9 +113,10 @@ zx::Result mouseDown(zx::ActorRecord& actor, const zx::EventRecord& event) {
     const double v = worldX(g, mouse.x);
     const double u = worldY(g, mouse.y);
     const bool onPlot = v >= g.xMinimum && u >= g.yMinimum;
-    const int32_t modifiers = event.words[6];
-    const bool m0 = (modifiers & kModifier0) != 0;
-    const bool m1 = (modifiers & kModifier1) != 0;
+    // m0 suppresses the click's action, m1 zooms.
+    const int32_t modifiers = event.words[zx::kEventModifiers];
+    const bool m0 = (modifiers & zx::modifier::kFirst) != 0;
+    const bool m1 = (modifiers & zx::modifier::kSecond) != 0;
     if (onPlot) {
         zx::Result result = kXMouseDown.write(actor, v);
         if (result == zx::kOk) {
@@ -223,23 +215,23 @@ void deletePicked(zx::ActorRecord& actor) {
 }
 
 zx::Result keyDown(zx::ActorRecord& actor, const zx::EventRecord& event) {
-    const char key = reinterpret_cast<const char*>(event.words)[zx::kEventCharOffset];
+    const auto key = reinterpret_cast<const uint8_t*>(event.words)[zx::kEventCharOffset];
     const GraphProperties& p = memberOf(actor);
     // The indices step modulo the counts; an index a script set outside them steps from 0.
     const int32_t curve = p.currentCurve >= 0 && p.currentCurve < kCurveCount ? p.currentCurve : 0;
     const int32_t line = p.currentLine >= 0 && p.currentLine < kLineCount ? p.currentLine : 0;
     switch (key) {
-    case kDelete:
-    case kBackspace:
+    case zx::key::kDelete:
+    case zx::key::kBackspace:
         deletePicked(actor);
         return zx::kOk;
-    case kDownArrow:
+    case zx::key::kDown:
         return kCurrentCurve.write(actor, (curve + 4) % kCurveCount);
-    case kUpArrow:
+    case zx::key::kUp:
         return kCurrentCurve.write(actor, (curve + 1) % kCurveCount);
-    case kLeftArrow:
+    case zx::key::kLeft:
         return kCurrentLine.write(actor, (line + 9) % kLineCount);
-    case kRightArrow:
+    case zx::key::kRight:
         return kCurrentLine.write(actor, (line + 1) % kLineCount);
     default:
         return zx::kOk;

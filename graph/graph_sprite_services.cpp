@@ -1,6 +1,8 @@
 // The sprite's roads out: redraw requests and movie handlers through the sprite host and its
 // services, the member's methods through the member's CallFunction, the member's text
 // property LineEquation, and the mouse pointer.
+#include <string>
+
 #include "graph_module.h"
 #include "graph_sprite_state.h"
 
@@ -16,36 +18,11 @@ zx::Symbol symbolOf(zx::ActorRecord& actor, const char* name) {
     return symbol;
 }
 
-void callHandler(zx::ActorRecord& actor, const char* name, int32_t argc,
-                 const zx::HostValue* argv) {
-    zx::SpriteServices* services = actor.spriteServices;
-    const zx::Symbol handler = symbolOf(actor, name);
-    if (services == nullptr || handler == 0) {
-        return;
-    }
-    zx::HostValue answer{};
-    if (services->ops->callHandler(services, handler, argc, argv, &answer) == zx::kOk) {
-        actor.utilities->ops->releaseValue(actor.utilities, &answer);
-    }
-}
-
 } // namespace
 
 zx::Result writeLineEquation(zx::ActorRecord& actor, const char* text) {
-    zx::HostUtilities* utilities = actor.utilities;
-    if (actor.asset == nullptr || utilities == nullptr) {
-        return zx::kUnknownProperty;
-    }
-    zx::HostValue value{};
-    zx::Result result = utilities->ops->stringToValue(utilities, text, &value);
-    if (result != zx::kOk) {
-        return result;
-    }
-    // The symbol does not depend on the property's type.
-    static constexpr zx::MemberProperty<int32_t> kLineEquation{"LineEquation"};
-    result = actor.asset->ops->setProp(actor.asset, kLineEquation.symbol(actor), &value);
-    utilities->ops->releaseValue(utilities, &value);
-    return result;
+    static constexpr zx::MemberProperty<std::string> kLineEquation{"LineEquation"};
+    return kLineEquation.write(actor, text);
 }
 
 void requestRedraw(zx::ActorRecord& actor) {
@@ -55,7 +32,7 @@ void requestRedraw(zx::ActorRecord& actor) {
     }
     module.requestingRedraw = true;
     if (module.buttonDown) {
-        callHandler(actor, "Refresh", 0, nullptr);
+        zx::callMovieHandler(actor, "Refresh");
     }
     if (!module.buttonDown && actor.spriteHost != nullptr) {
         actor.spriteHost->ops->requestRedraw(actor.spriteHost);
@@ -71,7 +48,7 @@ void setSpriteCursor(zx::ActorRecord& actor, int32_t code) {
     if (actor.utilities->ops->integerToValue(actor.utilities, code, &arguments[1]) != zx::kOk) {
         return;
     }
-    callHandler(actor, "SetSpriteCursor", 2, arguments);
+    zx::callMovieHandler(actor, "SetSpriteCursor", arguments);
     actor.utilities->ops->releaseValue(actor.utilities, &arguments[1]);
 }
 

@@ -1,6 +1,9 @@
 // A sprite's road to its member's properties (the member's own GetProp and SetProp with the
 // actor's copy of the member's symbols, so a sprite sees exactly what a script sees) and to
 // the movie's script handlers.
+#include <string>
+#include <vector>
+
 #include "frame_internal.h"
 
 #include "zxplugin/kind_support.h"
@@ -16,6 +19,21 @@ Result toHost(HostUtilities& u, uint32_t value, HostValue* out) {
 }
 Result toHost(HostUtilities& u, double value, HostValue* out) {
     return u.ops->floatToValue(&u, value, out);
+}
+
+Result toHost(HostUtilities& u, const std::string& value, HostValue* out) {
+    return u.ops->stringToValue(&u, value.c_str(), out);
+}
+
+Result fromHost(HostUtilities& u, const HostValue* value, std::string* out) {
+    std::vector<char> buffer(kScriptTextCapacity + 1, '\0');
+    const Result result =
+        u.ops->valueToString(&u, value, buffer.data(), static_cast<int32_t>(kScriptTextCapacity));
+    if (result == kOk) {
+        buffer.back() = '\0';
+        *out = buffer.data();
+    }
+    return result;
 }
 
 Result fromHost(HostUtilities& u, const HostValue* value, int32_t* out) {
@@ -76,6 +94,7 @@ Result MemberProperty<T>::write(ActorRecord& actor, T number) const {
 template class MemberProperty<int32_t>;
 template class MemberProperty<uint32_t>;
 template class MemberProperty<double>;
+template class MemberProperty<std::string>;
 
 Result callMovieHandler(ActorRecord& actor, const char* name,
                         std::span<const HostValue> arguments) {

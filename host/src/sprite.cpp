@@ -103,7 +103,7 @@ EventOutcome Sprite::deliver(int32_t kind, int32_t stageX, int32_t stageY, uint8
     record.words[2] = stageY;
     record.words[3] = stageX;
     reinterpret_cast<uint8_t*>(record.words)[zx::kEventCharOffset] = ch;
-    record.words[6] = modifiers;
+    record.words[zx::kEventModifiers] = modifiers;
     int32_t handled = 0;
     HostImpl& host = *host_;
     {

@@ -77,6 +77,22 @@ constexpr int32_t kFocus = 11;
 constexpr int32_t kBlur = 12;
 } // namespace event
 
+// Modifier bits of an event record (word kEventModifiers) and the host's codes of the keys a
+// key event carries besides typed characters.
+constexpr int kEventModifiers = 6;
+namespace modifier {
+constexpr int32_t kFirst = 1;  // bit 0
+constexpr int32_t kSecond = 2; // bit 1
+} // namespace modifier
+namespace key {
+constexpr uint8_t kBackspace = 8;
+constexpr uint8_t kLeft = 28;
+constexpr uint8_t kRight = 29;
+constexpr uint8_t kUp = 30;
+constexpr uint8_t kDown = 31;
+constexpr uint8_t kDelete = 127;
+} // namespace key
+
 // The link kind of LinkAsset that hands a sprite its member; other kinds are notifications.
 constexpr int32_t kLinkMember = 1;
 

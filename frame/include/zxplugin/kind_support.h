@@ -57,7 +57,8 @@ private:
 
 // A property of the sprite's member, read and written through the member's GetProp and
 // SetProp with the sprite's symbol of it, every host value released again. T is int32_t,
-// uint32_t (a colour) or double. A failure gives the host's result and leaves `out` alone.
+// uint32_t (a colour), double or std::string (a text of at most kScriptTextCapacity
+// characters). A failure gives the host's result and leaves `out` alone.
 template <class T>
 class MemberProperty {
 public:
