@@ -1,6 +1,9 @@
 // Parsing of the `zentrix` command line. Options may stand anywhere after the command word.
 #include "cli.h"
 
+#include <stdexcept>
+#include <string>
+
 namespace zentrix {
 
 namespace {
@@ -18,22 +21,44 @@ Action actionNamed(const std::string& word) {
     if (word == "props") {
         return Action::Props;
     }
+    if (word == "play") {
+        return Action::Play;
+    }
     throw UsageError{"unknown command '" + word + "' (try --help)"};
+}
+
+// A whole number in [low, high], or a UsageError naming the option.
+int wholeNumber(const std::string& option, const std::string& text, int low, int high) {
+    size_t used = 0;
+    int value = 0;
+    try {
+        value = std::stoi(text, &used);
+    } catch (const std::exception&) {
+        used = 0;
+    }
+    if (used != text.size() || text.empty() || value < low || value > high) {
+        throw UsageError{option + " needs a whole number from " + std::to_string(low) + " to " +
+                         std::to_string(high) + ", not '" + text + "'"};
+    }
+    return value;
 }
 
 // Checks that the words after the command fit it: run takes FILE.lua and an optional -o,
 // render takes MOVIE.json and a required -o, props takes KIND and an optional --markdown,
-// kinds takes nothing.
-void checkShape(const CommandLine& cmd, const std::vector<std::string>& operands) {
+// play takes FILE.lua or MOVIE.json and its window options, kinds takes nothing.
+void checkShape(const CommandLine& cmd, const std::vector<std::string>& operands,
+                bool windowOptions) {
     const std::string name = cmd.action == Action::Run      ? "run"
                              : cmd.action == Action::Render ? "render"
                              : cmd.action == Action::Props  ? "props"
+                             : cmd.action == Action::Play   ? "play"
                                                             : "kinds";
     const size_t wanted = cmd.action == Action::Kinds ? 0 : 1;
     if (operands.size() < wanted) {
         throw UsageError{name + ": missing " +
                          (cmd.action == Action::Run     ? "FILE.lua"
                           : cmd.action == Action::Props ? "KIND"
+                          : cmd.action == Action::Play  ? "FILE.lua or MOVIE.json"
                                                         : "MOVIE.json")};
     }
     if (operands.size() > wanted) {
@@ -42,11 +67,16 @@ void checkShape(const CommandLine& cmd, const std::vector<std::string>& operands
     if (cmd.action == Action::Render && cmd.output.empty()) {
         throw UsageError{"render: missing -o OUT.png"};
     }
-    if ((cmd.action == Action::Kinds || cmd.action == Action::Props) && !cmd.output.empty()) {
+    if ((cmd.action == Action::Kinds || cmd.action == Action::Props ||
+         cmd.action == Action::Play) &&
+        !cmd.output.empty()) {
         throw UsageError{name + ": -o is not accepted"};
     }
     if (cmd.markdown && cmd.action != Action::Props) {
         throw UsageError{name + ": --markdown is not accepted"};
+    }
+    if (windowOptions && cmd.action != Action::Play) {
+        throw UsageError{name + ": --scale and --seconds belong to play"};
     }
 }
 
@@ -56,6 +86,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     CommandLine cmd;
     std::vector<std::string> words;
     bool outputGiven = false;
+    bool windowOptions = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "-h" || arg == "--help") {
@@ -66,6 +97,17 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
             cmd.verbose = true;
         } else if (arg == "--markdown") {
             cmd.markdown = true;
+        } else if (arg == "--scale" || arg == "--seconds") {
+            if (i + 1 >= args.size()) {
+                throw UsageError{arg + " needs a number"};
+            }
+            const std::string& value = args[++i];
+            if (arg == "--scale") {
+                cmd.scale = wholeNumber(arg, value, 1, 8);
+            } else {
+                cmd.seconds = wholeNumber(arg, value, 1, 86400);
+            }
+            windowOptions = true;
         } else if (arg == "-o" || arg == "--output") {
             if (i + 1 >= args.size() || args[i + 1].empty()) {
                 throw UsageError{arg + " needs a file name"};
@@ -84,11 +126,14 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     if (words.empty()) {
         // The demo writes demo.png unless told otherwise.
         cmd.action = Action::Demo;
+        if (windowOptions) {
+            throw UsageError{"--scale and --seconds belong to play"};
+        }
         return cmd;
     }
     cmd.action = actionNamed(words.front());
     words.erase(words.begin());
-    checkShape(cmd, words);
+    checkShape(cmd, words, windowOptions);
     if (!words.empty()) {
         cmd.input = words.front();
     }

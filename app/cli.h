@@ -6,7 +6,7 @@
 
 namespace zentrix {
 
-enum class Action { Demo, Run, Render, Kinds, Props, Help };
+enum class Action { Demo, Run, Render, Kinds, Props, Play, Help };
 
 struct CommandLine {
     Action action = Action::Demo;
@@ -14,6 +14,8 @@ struct CommandLine {
     std::string output; // -o; empty when not given
     bool verbose = false;
     bool markdown = false; // props: a Markdown page instead of the aligned table
+    int scale = 1;         // play: window pixels per stage pixel (1-8)
+    double seconds = 0;    // play: ends after this long; 0 plays until the window closes
 };
 
 // A command line that cannot be understood; the message is one line for the user.

@@ -4,6 +4,7 @@
 
 #include "kind_reference.h"
 #include "locations.h"
+#include "play/play_command.h"
 #include "render_command.h"
 
 #include <zxhost/host.h>
@@ -117,6 +118,8 @@ int execute(const CommandLine& cmd) {
         return listKinds();
     case Action::Props:
         return printProps(cmd);
+    case Action::Play:
+        return playMovie(cmd);
     case Action::Help:
         break;
     }

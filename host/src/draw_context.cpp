@@ -187,10 +187,10 @@ zx::Result ZX_CALL drawPicture(zx::DrawContext* self, const zx::HostRect* destin
     const Picture* picture = pictureValue ? host.values.picture(*pictureValue) : nullptr;
     if (!destination || !source || !picture) {
         call.result = zx::kNotSupported;
-        host.hooks.records.drawPictures.push_back(call);
+        host.hooks.record(host.hooks.records.drawPictures, call);
         return call.result;
     }
-    host.hooks.records.drawPictures.push_back(call);
+    host.hooks.record(host.hooks.records.drawPictures, call);
     if (c->kind < 1 || c->kind > 3 || !c->dc) {
         return zx::kOk;
     }

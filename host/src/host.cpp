@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "host_impl.h"
 #include "zxframe/identifiers.h"
 
@@ -258,6 +260,10 @@ void Host::removeHandler(const std::string& name) {
 }
 void Host::setHandlerLookup(HandlerLookup lookup) {
     impl_->handlerLookup = std::move(lookup);
+}
+
+int32_t Host::takeRedrawRequests() {
+    return std::exchange(impl_->pendingRedraws, 0);
 }
 
 std::vector<Message> Host::messages() {

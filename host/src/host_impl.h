@@ -82,6 +82,8 @@ public:
     SymbolTable symbols;
     ValueStore values;
     TestHooks hooks;
+    // Redraw requests (Idle's redraw service and SpriteHost) since the player last took them.
+    int32_t pendingRedraws = 0;
 
     ServiceObjects services;
     RedrawServiceObject redraw;

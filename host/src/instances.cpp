@@ -234,7 +234,7 @@ zx::HostAllocator* Module::allocator() {
 
 int32_t Module::canUnloadNow() {
     const int32_t result = exports_.canUnloadNow ? exports_.canUnloadNow() : zx::kOk;
-    host_->hooks.records.canUnloadNow.push_back(result);
+    host_->hooks.record(host_->hooks.records.canUnloadNow, result);
     return result;
 }
 

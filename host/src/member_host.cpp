@@ -9,7 +9,7 @@ namespace {
 zx::Result ZX_CALL notify(zx::MemberHost* self, int32_t code, int32_t) {
     auto* object = objectOf<MemberHostObject>(self);
     HostImpl& host = *object->base.host;
-    host.hooks.records.notifications.push_back(Notification{object->memberId, code});
+    host.hooks.record(host.hooks.records.notifications, Notification{object->memberId, code});
     Member* member = host.memberById(object->memberId);
     if (!member || !member->asset()) {
         return zx::kOk;

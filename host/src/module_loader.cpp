@@ -62,7 +62,7 @@ zx::Result ZX_CALL put(zx::RegistryDict* self, int32_t type, const void* value, 
         call.number = readInt(value);
     }
     call.result = host.hooks.check(fault::kPut);
-    host.hooks.records.puts.push_back(call);
+    host.hooks.record(host.hooks.records.puts, call);
     if (call.result != zx::kOk) {
         return call.result;
     }

@@ -11,7 +11,9 @@ namespace {
 
 zx::Result ZX_CALL spriteHostRedraw(zx::SpriteHost* self) {
     auto* object = objectOf<SpriteHostObject>(self);
-    object->base.host->hooks.records.spriteHostRedraws.push_back(object->spriteId);
+    HostImpl& host = *object->base.host;
+    ++host.pendingRedraws;
+    host.hooks.record(host.hooks.records.spriteHostRedraws, object->spriteId);
     return zx::kOk;
 }
 
@@ -54,7 +56,8 @@ zx::Result ZX_CALL callHandler(zx::SpriteServices* self, zx::Symbol handler, int
         args.push_back(host.owner.fromHostValue(argv[i]));
     }
     const std::string name = host.symbols.name(handler);
-    host.hooks.records.handlerCalls.push_back(HandlerCall{name, argc, args, object->spriteId});
+    host.hooks.record(host.hooks.records.handlerCalls,
+                      HandlerCall{name, argc, args, object->spriteId});
     const std::optional<Value> value =
         host.callHandler(name, host.spriteById(object->spriteId), args);
     if (value && !value->isVoid() && result) {
@@ -67,7 +70,8 @@ zx::Result ZX_CALL redrawRequest(zx::RedrawService* self, intptr_t value) {
     auto* object = objectOf<RedrawServiceObject>(self);
     ++object->requests;
     HostImpl& host = *object->base.host;
-    host.hooks.records.redrawRequests.push_back(RedrawRequest{object->spriteId, value});
+    ++host.pendingRedraws;
+    host.hooks.record(host.hooks.records.redrawRequests, RedrawRequest{object->spriteId, value});
     if (host.hooks.duringRedrawRequest) {
         try {
             host.hooks.duringRedrawRequest(object->spriteId);

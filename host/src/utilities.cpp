@@ -26,7 +26,7 @@ zx::Result ZX_CALL messageOutput(zx::HostUtilities* self, const char* format, in
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) {
         text.pop_back();
     }
-    host.hooks.records.outputs.push_back(text);
+    host.hooks.record(host.hooks.records.outputs, text);
     platform::logEvent(Message{"output", text, "", 0});
     return zx::kOk;
 }
@@ -211,8 +211,8 @@ zx::Result ZX_CALL paletteIndex(zx::HostUtilities* self, const zx::RgbTriple* co
         return kWrongKind;
     }
     *index = nearestPaletteIndex(colour->red, colour->green, colour->blue);
-    hostOf(self).hooks.records.paletteCalls.push_back(
-        PaletteCall{colour->red, colour->green, colour->blue, *index});
+    hostOf(self).hooks.record(hostOf(self).hooks.records.paletteCalls,
+                              PaletteCall{colour->red, colour->green, colour->blue, *index});
     return zx::kOk;
 }
 

@@ -110,6 +110,10 @@ public:
     void removeHandler(const std::string& name);
     void setHandlerLookup(HandlerLookup lookup);
 
+    // Redraw requests the sprites made (their Idle's redraw service and SpriteHost) since
+    // the last call; the count starts again at zero.
+    int32_t takeRedrawRequests();
+
     // --- event log ---
     // Drains the event log (the USER layer's events and the host's output), oldest first.
     std::vector<Message> messages();

@@ -8,6 +8,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "zxframe/abi.h"
@@ -165,6 +166,15 @@ public:
 
     Records records;
     void clearRecords() { records = Records{}; }
+    // Whether the lists of Records grow. A long-running player turns them off so that a
+    // session of hours does not keep every call it ever saw; the counters still count.
+    bool keepRecords = true;
+    template <typename List, typename Item>
+    void record(List& list, Item&& item) {
+        if (keepRecords) {
+            list.push_back(std::forward<Item>(item));
+        }
+    }
 
     // Reference balance of every host object handed out: references taken minus released,
     // by object name (object::). Zero when a plug-in released what it obtained.

@@ -62,4 +62,23 @@ W32API void logEvent(Event event);
 // Echoes each event to stderr as it is logged.
 W32API void setEventEcho(bool on);
 
+// A person in front of the host: a live player answers message boxes itself and hears beeps
+// and sounds. Without these (tests, headless runs) boxes are answered with their first button
+// and noises are only logged.
+// Shows a message box and returns the button pressed (IDOK, IDYES, ...); the event is logged
+// first either way.
+using MessageBoxHandler = int (*)(const char* text, const char* caption, UINT type, void* context);
+W32API void setMessageBoxHandler(MessageBoxHandler handler, void* context);
+// Sees every event as it is logged (on the logging thread, with no lock held).
+using EventObserver = void (*)(const Event& event, void* context);
+W32API void setEventObserver(EventObserver observer, void* context);
+
+// Replaces the message handler of a top-level window (e.g. a player catching WM_CLOSE of the
+// stage window); false for an invalid handle.
+W32API bool setWindowHandler(HWND window, WindowHandler handler, void* context);
+
+// The shape of the cursor as SetCursor last set it: the IDC_* number that LoadCursorA was
+// given (IDC_ARROW when none was set, 0 for a hidden cursor).
+W32API int cursorShape();
+
 } // namespace zxw32

@@ -19,6 +19,8 @@ struct Log {
     std::mutex mutex;
     std::deque<Event> events;
     bool echo = false;
+    EventObserver observer = nullptr;
+    void* observerContext = nullptr;
 };
 
 // Never destroyed: plug-ins may log from their own static destructors.
@@ -40,6 +42,17 @@ std::vector<Event> takeEvents() {
 
 void logEvent(Event event) {
     Log& l = log();
+    EventObserver observer = nullptr;
+    void* context = nullptr;
+    {
+        std::lock_guard lock(l.mutex);
+        observer = l.observer;
+        context = l.observerContext;
+    }
+    // Outside the lock: an observer may log or read the log itself.
+    if (observer != nullptr) {
+        observer(event, context);
+    }
     std::lock_guard lock(l.mutex);
     if (l.echo) {
         std::fprintf(stderr, "[%s] %s%s%s (flags %ld)\n", event.kind.c_str(), event.text.c_str(),
@@ -49,6 +62,13 @@ void logEvent(Event event) {
         l.events.pop_front();
     }
     l.events.push_back(std::move(event));
+}
+
+void setEventObserver(EventObserver observer, void* context) {
+    Log& l = log();
+    std::lock_guard lock(l.mutex);
+    l.observer = observer;
+    l.observerContext = context;
 }
 
 void setEventEcho(bool on) {

@@ -72,6 +72,18 @@ HWND createWindow(const char* className, const char* title, RECT screenRect, Win
     return w.handle;
 }
 
+bool setWindowHandler(HWND window, WindowHandler handler, void* context) {
+    UserState& s = state();
+    std::lock_guard lock(s.mutex);
+    Window* w = findWindow(s, window);
+    if (w == nullptr || w->parent != nullptr) {
+        return false;
+    }
+    w->handler = handler;
+    w->context = context;
+    return true;
+}
+
 bool isTopmost(HWND window) {
     UserState& s = state();
     std::lock_guard lock(s.mutex);
