@@ -100,6 +100,10 @@ uint32_t Player::windowId() const {
     return s_->window.id();
 }
 
+int64_t Player::sounds() const {
+    return s_->tones.played();
+}
+
 const FrameStats& Player::stats() const {
     return s_->stats;
 }

@@ -62,6 +62,8 @@ public:
     void openDialog(zxhost::Sprite& sprite);
 
     uint32_t windowId() const;
+    // Beeps and sounds played (or, without an audio device, due) so far.
+    int64_t sounds() const;
     const FrameStats& stats() const;
     // Seconds since the player started, on its clock.
     double elapsed() const;

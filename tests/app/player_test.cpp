@@ -3,6 +3,8 @@
 #include "script_fixture.h"
 
 #include <SDL.h>
+#include <mmsystem.h>
+#include <windows.h>
 #include <cmath>
 #include <cstdlib>
 
@@ -240,6 +242,20 @@ TEST_F(PlayerTest, EscapeClosingAndTheStageWindowsCloseMessageEndThePlayer) {
     e.window.event = SDL_WINDOWEVENT_CLOSE;
     push(e);
     EXPECT_FALSE(frame());
+}
+
+TEST_F(PlayerTest, BeepsAndSoundsAreHeard) {
+    run(R"(
+        gauge = cast.new("dialgauge", "gauge")
+        score.add(gauge, {left = 0, top = 0, right = 100, bottom = 100})
+    )");
+    open();
+    MessageBeep(MB_ICONHAND);
+    sndPlaySoundA("Default Beep", 0);
+    EXPECT_EQ(player_->sounds(), 2);
+    // Other events make no noise.
+    OutputDebugStringA("quiet");
+    EXPECT_EQ(player_->sounds(), 2);
 }
 
 TEST(PlayerKeys, TextArrivesAsWindows1252AndKeysAsTheHostsCodes) {
