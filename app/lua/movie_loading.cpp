@@ -181,19 +181,25 @@ std::vector<std::string> loadMovieWithScript(Binding& b, const std::filesystem::
     }
     const std::optional<zxhost::ScriptSource> running = b.host.movieScript();
     LoadScope scope(b);
-    std::vector<std::string> warnings = b.host.loadMovie(path.string(), [&] {
-        const std::optional<zxhost::ScriptSource> script = b.host.movieScript();
-        if (!script) {
-            // The running script's handlers go on answering the sprites: it stays the
-            // movie's script, and is saved with it.
-            b.host.setMovieScript(running);
-            return;
-        }
-        runLoadedScript(b, *script, path, shown);
-        if (ranScript) {
-            *ranScript = true;
-        }
-    });
+    std::vector<std::string> warnings;
+    try {
+        warnings = b.host.loadMovie(path.string(), [&] {
+            const std::optional<zxhost::ScriptSource> script = b.host.movieScript();
+            if (!script) {
+                // The running script's handlers go on answering the sprites: it stays the
+                // movie's script, and is saved with it.
+                b.host.setMovieScript(running);
+                return;
+            }
+            runLoadedScript(b, *script, path, shown);
+            if (ranScript) {
+                *ranScript = true;
+            }
+        });
+    } catch (const zxhost::Error& error) {
+        // The loader's message names the file and the key already.
+        throw ScriptError(error.what());
+    }
     scope.commit();
     return warnings;
 }
