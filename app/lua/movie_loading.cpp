@@ -74,7 +74,8 @@ void runLoadedScript(Binding& b, const zxhost::ScriptSource& script,
         return message.starts_with(chunkName) ? message : shown + ": " + message;
     };
     StackScope stack(L);
-    if (!lua_checkstack(L, 4)) {
+    // The previous and the fresh environment, the chunk and a copy of the environment.
+    if (!lua_checkstack(L, 8)) {
         throw ScriptError(chunkName + ": out of Lua stack");
     }
     pushMovieEnvironment(L);

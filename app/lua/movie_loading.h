@@ -29,9 +29,9 @@ bool callMovieFunction(Binding& b, const char* name, const std::vector<double>& 
 // environment; then its on_start_movie. A movie without a script keeps the running script
 // and its handlers. `shown` is the file as the user named it, for messages ("saved.json:
 // movie script:12: cause"). Returns the loader's warnings. Throws ScriptError for a failing
-// script or a bad file ("saved.json: cast[2].kind: unknown kind 'x'"); either way the previous movie, its script and
-// its handlers stay as they were. The binding's folder and script name are left as they
-// were too: the caller decides whether the loaded script becomes the running one.
+// script or a bad file ("saved.json: cast[2].kind: unknown kind 'x'"); either way the previous
+// movie, its script and its handlers stay as they were. The binding's folder and script name are
+// left as they were too: the caller decides whether the loaded script becomes the running one.
 // *ranScript tells whether the movie carried a script that ran.
 std::vector<std::string> loadMovieWithScript(Binding& b, const std::filesystem::path& path,
                                              const std::string& shown, bool* ranScript = nullptr);

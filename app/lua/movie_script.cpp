@@ -91,10 +91,17 @@ MovieScript::MovieScript(zxhost::Host& host) : binding_(std::make_unique<Binding
     openHostLibrary(L_);
     openMovie(L_);
     installHandlers(L_);
-    if (luaL_loadbufferx(L_, kTextOnlyPrelude, std::strlen(kTextOnlyPrelude), "=prelude", "t") !=
-            LUA_OK ||
-        lua_pcall(L_, 0, 0, 0) != LUA_OK ||
-        (lua_pushcfunction(L_, prepareEnvironments), lua_pcall(L_, 0, 0, 0) != LUA_OK)) {
+    // The prelude first: fresh environments copy the globals as it leaves them.
+    const auto prepare = [this] {
+        if (luaL_loadbufferx(L_, kTextOnlyPrelude, std::strlen(kTextOnlyPrelude), "=prelude",
+                             "t") != LUA_OK ||
+            lua_pcall(L_, 0, 0, 0) != LUA_OK) {
+            return false;
+        }
+        lua_pushcfunction(L_, prepareEnvironments);
+        return lua_pcall(L_, 0, 0, 0) == LUA_OK;
+    };
+    if (!prepare()) {
         const std::string message = errorText(L_);
         binding_->host.setHandlerLookup(nullptr);
         lua_close(L_);
