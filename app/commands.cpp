@@ -33,8 +33,8 @@ void writeStage(zxhost::Host& host, const fs::path& output, zxlua::MovieScript* 
     saveStage(host, output);
 }
 
-// Runs a script; writes `output` when given, or `fallback` when given and the script
-// saved no PNG itself. Says what happened when nothing was written.
+// Runs a script (or a saved movie with its script); writes `output` when given, or `fallback` when
+// given and the script saved no PNG itself. Says what happened when nothing was written.
 int runScript(const fs::path& script, const CommandLine& cmd, const fs::path& fallback) {
     zxhost::Host host(searchDirs());
     zxlua::MovieScript movie(host);
@@ -42,7 +42,14 @@ int runScript(const fs::path& script, const CommandLine& cmd, const fs::path& fa
         movie.onMessage(echoMessage);
     }
     try {
-        movie.runFile(script);
+        if (script.extension() == ".json") {
+            movie.loadMovie(script);
+        } else {
+            movie.runFile(script);
+            // The start handler runs once the top level has built the movie, as it runs
+            // when the saved movie is loaded: the two render alike.
+            movie.startMovie();
+        }
     } catch (...) {
         if (cmd.verbose) {
             movie.drainMessages();
@@ -67,6 +74,19 @@ int runScript(const fs::path& script, const CommandLine& cmd, const fs::path& fa
                     host.stage().width(), host.stage().height());
     }
     return 0;
+}
+
+// Renders a saved movie with its script: the script's handlers answer the sprites during the
+// render, and one that fails there fails the command.
+int renderSavedMovie(const CommandLine& cmd) {
+    const std::unique_ptr<zxhost::Host> host = renderHost();
+    zxlua::MovieScript movie(*host);
+    if (cmd.verbose) {
+        movie.onMessage(echoMessage);
+    }
+    return renderMovie(
+        cmd, *host, [&] { return movie.loadMovie(cmd.input); },
+        [&] { movie.throwHandlerFailure(); });
 }
 
 int listKinds() {
@@ -113,7 +133,7 @@ int execute(const CommandLine& cmd) {
     case Action::Run:
         return runScript(cmd.input, cmd, {});
     case Action::Render:
-        return renderMovie(cmd);
+        return renderSavedMovie(cmd);
     case Action::Kinds:
         return listKinds();
     case Action::Props:

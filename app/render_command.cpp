@@ -40,16 +40,23 @@ void saveStage(zxhost::Host& host, const std::filesystem::path& output) {
                 host.stage().width(), host.stage().height(), host.sprites().size());
 }
 
-int renderMovie(const CommandLine& cmd) {
-    zxhost::Host host(zxhost::Host::defaultPluginDirs(programDir().string()));
+std::unique_ptr<zxhost::Host> renderHost() {
+    auto host =
+        std::make_unique<zxhost::Host>(zxhost::Host::defaultPluginDirs(programDir().string()));
     // Without a window system (Wine with no display driver) message boxes return at once,
     // unseen: the event log would silently miss them.
-    if (!host.stage().window()) {
+    if (!host->stage().window()) {
         std::fprintf(stderr, "zentrix: warning: no window system: message boxes cannot be "
                              "recorded (under Wine without a display, set the null display "
                              "driver)\n");
     }
-    for (const std::string& warning : host.loadMovie(cmd.input)) {
+    return host;
+}
+
+int renderMovie(const CommandLine& cmd, zxhost::Host& host,
+                const std::function<std::vector<std::string>()>& load,
+                const std::function<void()>& afterRender) {
+    for (const std::string& warning : load()) {
         std::fprintf(stderr, "zentrix: warning: %s\n", warning.c_str());
     }
     if (cmd.verbose) {
@@ -59,6 +66,9 @@ int renderMovie(const CommandLine& cmd) {
     // What the plug-ins did while drawing (a message box from Draw) is reported as well.
     if (cmd.verbose) {
         echoEvents(host);
+    }
+    if (afterRender) {
+        afterRender();
     }
     saveStage(host, cmd.output);
     return 0;

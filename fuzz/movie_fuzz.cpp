@@ -1,7 +1,7 @@
 // Fuzz target for the movie loader: the input is a movie file (JSON with the stage, bitmap
-// members as base64 BMP files, counter members with saved blocks, the score). Whatever it
-// holds, loading ends in a movie or in the host's one error; a loaded movie is rendered, saved
-// and loaded again, which must succeed.
+// members as base64 BMP files, counter members with saved blocks, the movie's script as
+// text, the score). Whatever it holds, loading ends in a movie or in the host's one error; a
+// loaded movie is rendered, saved and loaded again, which must succeed.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

@@ -3,6 +3,8 @@
 
 #include "script_support.h"
 
+#include "zxlua/movie_script.h"
+
 namespace zxlua {
 
 namespace {
@@ -48,6 +50,21 @@ bool takeHandlerFailure(lua_State* L, char* buffer, size_t size, bool* placed) {
     b.handlerError.clear();
     b.handlerErrorPlaced = false;
     return true;
+}
+
+void throwHandlerFailure(Binding& b) {
+    if (b.handlerError.empty()) {
+        return;
+    }
+    std::string message = std::move(b.handlerError);
+    b.handlerError.clear();
+    // Outside the script's own calls there is no script line to report it at: the script
+    // is named instead.
+    if (!b.handlerErrorPlaced && !b.chunkName.empty()) {
+        message = b.chunkName + ": " + message;
+    }
+    b.handlerErrorPlaced = false;
+    throw ScriptError(message);
 }
 
 zxhost::Host& hostOf(lua_State* L) {

@@ -36,7 +36,16 @@ struct Binding {
     std::string chunkName;
     // Top-level windows made by host.window(), for the window commands of the plug-ins.
     std::vector<HWND> windows;
+    // Whether the movie's start handler has run: it runs once per movie.
+    bool started = false;
+    // Movie loads under way. A movie script cannot load another movie while its own movie
+    // loads: a saved script that loads its own file would do so without end.
+    int loading = 0;
 };
+
+// Throws the ScriptError of a handler failure left while the host called a handler, once;
+// the script is named in front of a message that carries no place of its own.
+void throwHandlerFailure(Binding& b);
 
 // The binding of the state (kept in the registry).
 Binding& binding(lua_State* L);

@@ -1,22 +1,18 @@
-// Movie handlers that sprites call ("Refresh", "SetSpriteCursor", ...) reach the script's
-// global functions on_refresh(sprite), on_set_sprite_cursor(sprite, ...): the calling
-// sprite first, then the handler's arguments. A missing global means the movie has no
-// such handler. The function's first result goes back to the plug-in.
+// Movie handlers that sprites call ("Refresh", "SetSpriteCursor", ...) reach the movie
+// script's global functions on_refresh(sprite), on_set_sprite_cursor(sprite, ...): the
+// calling sprite first, then the handler's arguments. They are looked up in the movie
+// environment (the loaded movie's script's own globals). A missing global means the movie
+// has no such handler. The function's first result goes back to the plug-in.
 #include "binding.h"
 #include "handler_names.h"
 #include "lua_objects.h"
 #include "lua_value.h"
+#include "movie_environment.h"
 #include "script_support.h"
 
 namespace zxlua {
 
 namespace {
-
-// Looks the handler's global up in protected mode: _G may carry an __index that raises.
-int getGlobalProtected(lua_State* L) {
-    lua_getglobal(L, lua_tostring(L, 1));
-    return 1;
-}
 
 void setFailure(Binding& b, std::string message, bool placed) {
     b.handlerError = std::move(message);
@@ -33,7 +29,7 @@ std::optional<zxhost::Value> callScriptHandler(Binding& b, const std::string& na
         setFailure(b, global + ": out of Lua stack", false);
         return zxhost::Value{};
     }
-    lua_pushcfunction(L, getGlobalProtected);
+    lua_pushcfunction(L, getMovieGlobal);
     lua_pushlstring(L, global.data(), global.size());
     if (lua_pcall(L, 1, 1, 0) != LUA_OK) {
         if (b.handlerError.empty()) {

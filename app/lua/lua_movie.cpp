@@ -1,5 +1,7 @@
-// movie.save(file) and movie.load(file): the whole stage, cast and score as a JSON movie.
+// movie.save(file) and movie.load(file): the whole stage, cast and score as a JSON movie,
+// with the movie's script.
 #include "binding.h"
+#include "movie_loading.h"
 #include "script_support.h"
 
 #include "zxlua/atomic_file.h"
@@ -29,10 +31,11 @@ int movieSave(lua_State* L) {
     return 1;
 }
 
-// Returns the loader's warnings (e.g. a member whose saved block was ignored) as a list.
+// Replaces the movie and runs its script (loadMovieWithScript); returns the loader's
+// warnings (e.g. a member whose saved block was ignored) as a list.
 int movieLoad(lua_State* L) {
-    const std::filesystem::path path = scriptPath(L, argFileName(L, 1, "movie.load"));
-    pushWarnings(L, binding(L).host.loadMovie(path.string()));
+    const std::string name = argFileName(L, 1, "movie.load");
+    pushWarnings(L, loadMovieWithScript(binding(L), scriptPath(L, name), name));
     return 1;
 }
 

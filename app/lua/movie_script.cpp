@@ -3,6 +3,8 @@
 #include "zxlua/movie_script.h"
 
 #include "binding.h"
+#include "movie_environment.h"
+#include "movie_loading.h"
 #include "script_support.h"
 
 #include <cstring>
@@ -16,13 +18,8 @@ namespace {
 
 // The error object on top of the stack as one line; pops it.
 std::string errorText(lua_State* L) {
-    std::string message = errorObjectText(L, -1);
+    std::string message = singleLine(errorObjectText(L, -1));
     lua_pop(L, 1);
-    for (char& c : message) {
-        if (c == '\n' || c == '\r') {
-            c = ' ';
-        }
-    }
     return message;
 }
 
@@ -75,17 +72,6 @@ for _, entry in ipairs({{io, "io", {"open", "lines", "input", "output"}},
 end
 )";
 
-// Lets `require` find modules beside the script.
-void addScriptFolderToPath(lua_State* L, const std::filesystem::path& dir) {
-    lua_getglobal(L, "package");
-    lua_getfield(L, -1, "path");
-    const std::string path = (dir / "?.lua").string() + ";" + lua_tostring(L, -1);
-    lua_pop(L, 1);
-    lua_pushstring(L, path.c_str());
-    lua_setfield(L, -2, "path");
-    lua_pop(L, 1);
-}
-
 } // namespace
 
 MovieScript::MovieScript(zxhost::Host& host) : binding_(std::make_unique<Binding>(host)) {
@@ -105,9 +91,17 @@ MovieScript::MovieScript(zxhost::Host& host) : binding_(std::make_unique<Binding
     openHostLibrary(L_);
     openMovie(L_);
     installHandlers(L_);
-    if (luaL_loadbufferx(L_, kTextOnlyPrelude, std::strlen(kTextOnlyPrelude), "=prelude", "t") !=
-            LUA_OK ||
-        lua_pcall(L_, 0, 0, 0) != LUA_OK) {
+    // The prelude first: fresh environments copy the globals as it leaves them.
+    const auto prepare = [this] {
+        if (luaL_loadbufferx(L_, kTextOnlyPrelude, std::strlen(kTextOnlyPrelude), "=prelude",
+                             "t") != LUA_OK ||
+            lua_pcall(L_, 0, 0, 0) != LUA_OK) {
+            return false;
+        }
+        lua_pushcfunction(L_, prepareEnvironments);
+        return lua_pcall(L_, 0, 0, 0) == LUA_OK;
+    };
+    if (!prepare()) {
         const std::string message = errorText(L_);
         binding_->host.setHandlerLookup(nullptr);
         lua_close(L_);
@@ -147,19 +141,12 @@ void MovieScript::runString(const std::string& code, const std::string& chunkNam
     binding_->baseDir = baseDir;
     binding_->chunkName = chunkName;
     addScriptFolderToPath(L_, baseDir);
-    const std::string name = "@" + chunkName;
-    // Editors may save a byte-order mark in front of UTF-8 text; the JSON reader skips one
-    // too.
-    std::string_view text = code;
-    if (text.starts_with("\xEF\xBB\xBF")) {
-        text.remove_prefix(3);
-    }
-    if (text.starts_with(LUA_SIGNATURE)) {
-        throw ScriptError(chunkName + ": a precompiled Lua chunk; scripts are loaded as text only");
-    }
-    if (luaL_loadbufferx(L_, text.data(), text.size(), name.c_str(), "t") != LUA_OK) {
-        throw ScriptError(errorText(L_));
-    }
+    loadScriptText(L_, code, chunkName);
+    // The script becomes the movie's: its globals answer the sprites, it is saved with the
+    // movie, and its start handler has not run yet.
+    binding_->host.setMovieScript(zxhost::ScriptSource{std::string(scriptBody(code)), chunkName});
+    useStateGlobalsAsMovieEnvironment(L_);
+    binding_->started = false;
     if (lua_pcall(L_, 0, 0, 0) != LUA_OK) {
         // An error object that is not a string (error({})) carries no place: the script is
         // named instead.
@@ -171,18 +158,33 @@ void MovieScript::runString(const std::string& code, const std::string& chunkNam
 }
 
 void MovieScript::throwHandlerFailure() {
-    if (binding_->handlerError.empty()) {
+    zxlua::throwHandlerFailure(*binding_);
+}
+
+void MovieScript::startMovie() {
+    if (binding_->started) {
         return;
     }
-    std::string message = std::move(binding_->handlerError);
-    binding_->handlerError.clear();
-    // Outside the script's own calls there is no script line to report it at: the script
-    // is named instead.
-    if (!binding_->handlerErrorPlaced && !binding_->chunkName.empty()) {
-        message = binding_->chunkName + ": " + message;
+    binding_->started = true;
+    callMovieFunction(*binding_, "on_start_movie");
+}
+
+bool MovieScript::frame(double seconds) {
+    return callMovieFunction(*binding_, "on_frame", {seconds});
+}
+
+std::vector<std::string> MovieScript::loadMovie(const std::filesystem::path& movieFile) {
+    const std::string shown = movieFile.string();
+    bool ranScript = false;
+    std::vector<std::string> warnings =
+        loadMovieWithScript(*binding_, movieFile, shown, &ranScript);
+    if (ranScript) {
+        // The loaded script is the one running now: relative paths in its handlers are
+        // taken from the movie's folder, and failures after the load name it.
+        binding_->baseDir = movieFile.parent_path().empty() ? "." : movieFile.parent_path();
+        binding_->chunkName = movieScriptChunkName(shown);
     }
-    binding_->handlerErrorPlaced = false;
-    throw ScriptError(message);
+    return warnings;
 }
 
 const std::vector<std::filesystem::path>& MovieScript::written() const {

@@ -35,6 +35,15 @@ void copyMessage(std::string_view text, char* buffer, size_t size) {
     buffer[n] = '\0';
 }
 
+std::string singleLine(std::string text) {
+    for (char& c : text) {
+        if (c == '\n' || c == '\r') {
+            c = ' ';
+        }
+    }
+    return text;
+}
+
 namespace {
 
 // Runs in protected mode: __tostring may raise or return something that is not a string.

@@ -40,6 +40,9 @@ zxhost::Host& hostOf(lua_State* L);
 // shown as \0 instead of ending the text.
 void copyMessage(std::string_view text, char* buffer, size_t size);
 
+// A message on one line: line breaks (a traceback, a multi-line error object) become spaces.
+std::string singleLine(std::string text);
+
 // The error object at `index` as one text, without running code that could raise outside a
 // protected call: strings and numbers as they are, objects with __tostring through it (in
 // protected mode), others as "(error object is a table value)". *isText tells whether the

@@ -240,6 +240,14 @@ void Host::clearMovie() {
     }
 }
 
+const std::optional<ScriptSource>& Host::movieScript() const {
+    return impl_->movieScript;
+}
+
+void Host::setMovieScript(std::optional<ScriptSource> script) {
+    impl_->movieScript = std::move(script);
+}
+
 RemovalHold::RemovalHold(Host& host) : host_(host.impl()) {
     host_.enterCall();
 }

@@ -88,6 +88,9 @@ public:
     ServiceObjects services;
     RedrawServiceObject redraw;
 
+    // The movie's script (Host::movieScript).
+    std::optional<ScriptSource> movieScript;
+
     std::map<std::string, Handler> handlers;
     HandlerLookup handlerLookup;
     // An exception thrown by a handler while a plug-in was on the stack: kept here and

@@ -1,6 +1,8 @@
 // Movie files: JSON with the stage (size, colour), the cast (plug-in members with their
-// saved blocks, bitmap members with their BMP, both base64) and the score. Loading checks
-// the whole file before it replaces the movie, so a bad file leaves the movie as it was.
+// saved blocks, bitmap members with their BMP, both base64, and the movie's script as
+// text) and the score. Loading checks the whole file before it touches the movie, and
+// parks the current movie until the new one is complete, so a bad file, a member that
+// cannot be made or a failing script leaves the movie as it was.
 #include <fstream>
 #include <unordered_set>
 
@@ -10,6 +12,7 @@
 #include "dib.h"
 #include "file_read.h"
 #include "host_impl.h"
+#include "parked_movie.h"
 #include "saved_text_check.h"
 
 namespace zxhost {
@@ -18,7 +21,14 @@ namespace {
 using nlohmann::json;
 
 constexpr const char* kFormat = "zentrix-movie";
+// Version 2 movies carry a script entry in the cast, which version 1 readers refuse as an
+// unknown kind; a movie without a script is still written as version 1, readable by both.
 constexpr int kVersion = 1;
+constexpr int kScriptVersion = 2;
+// The cast entry that holds the movie's script. It is not a member: a member may have the
+// same name, and the score cannot show it.
+constexpr const char* kScriptKind = "script";
+constexpr const char* kScriptEntryName = "movie script";
 
 struct CastEntry {
     std::string name, kind, key;
@@ -37,6 +47,7 @@ struct MovieData {
     uint32_t color = 0xFFFFFF;
     std::vector<CastEntry> cast;
     std::vector<ScoreEntry> score;
+    std::optional<ScriptSource> script;
 };
 
 class Reader {
@@ -137,7 +148,8 @@ MovieData parse(const std::string& path, Host& host) {
     if (root.contains("format") && root["format"] != kFormat) {
         r.fail("format", "not a Zentrix movie");
     }
-    if (root.contains("version") && root["version"] != kVersion) {
+    if (root.contains("version") && root["version"] != kVersion &&
+        root["version"] != kScriptVersion) {
         r.fail("version", "unsupported version");
     }
 
@@ -176,10 +188,27 @@ MovieData parse(const std::string& path, Host& host) {
         if (c.name.empty()) {
             r.fail(key + ".name", "empty name");
         }
+        c.kind = r.text(entry, key, "kind");
+        if (c.kind == kScriptKind) {
+            if (movie.script) {
+                r.fail(key, "a second movie script (a movie has one)");
+            }
+            ScriptSource script;
+            if (entry.contains("data")) {
+                const std::vector<uint8_t> bytes = r.bytes(entry, key, "data");
+                script.text.assign(bytes.begin(), bytes.end());
+            } else {
+                script.text = r.text(entry, key, "text");
+            }
+            if (entry.contains("chunk")) {
+                script.chunk = r.text(entry, key, "chunk");
+            }
+            movie.script = std::move(script);
+            continue;
+        }
         if (!names.insert(c.name).second) {
             r.fail(key + ".name", "duplicate member name '" + c.name + "'");
         }
-        c.kind = r.text(entry, key, "kind");
         if (c.kind == "bitmap") {
             c.bytes = r.bytes(entry, key, "bmp");
             try {
@@ -246,13 +275,78 @@ MovieData parse(const std::string& path, Host& host) {
     return movie;
 }
 
+// JSON strings are UTF-8: a script that is not (Latin-1 text in a string literal) is kept
+// byte for byte as base64 instead of losing its bytes or failing the save.
+json scriptEntry(const ScriptSource& script) {
+    json entry = {{"name", kScriptEntryName}, {"kind", kScriptKind}};
+    const auto asText = [](const std::string& text) {
+        try {
+            (void)json(text).dump();
+            return true;
+        } catch (const json::type_error&) {
+            return false;
+        }
+    };
+    if (asText(script.text)) {
+        entry["text"] = script.text;
+    } else {
+        entry["data"] = base64Encode(std::vector<uint8_t>(script.text.begin(), script.text.end()));
+    }
+    entry["chunk"] = asText(script.chunk) ? script.chunk : std::string("movie script");
+    return entry;
+}
+
+// Makes the stage, members and sprites of a parsed movie on an empty host; returns the
+// loader's warnings. Throws Error "path: key: cause" for a member or sprite that cannot be
+// made.
+std::vector<std::string> build(Host& host, const std::string& path, const MovieData& movie) {
+    host.stage().setSize(movie.width, movie.height);
+    host.stage().setColor(movie.color);
+    std::vector<std::string> warnings;
+    for (const auto& c : movie.cast) {
+        try {
+            if (c.kind == "bitmap") {
+                host.newBitmapMemberFromBytes(c.name, c.bytes);
+                continue;
+            }
+            Member& member = host.newMember(c.kind, c.name);
+            if (c.bytes.empty()) {
+                continue; // a member saved without a block keeps its defaults
+            }
+            const int32_t expected = member.savedSize();
+            std::string sizeWarning; // reported below in the movie's own words
+            const int32_t loaded = member.load(c.bytes, &sizeWarning);
+            if (expected >= 0 && static_cast<int32_t>(c.bytes.size()) != expected) {
+                warnings.push_back(path + ": " + c.key + ".data: member '" + c.name +
+                                   "' has a saved block of " + std::to_string(c.bytes.size()) +
+                                   " bytes where its kind saves " + std::to_string(expected) +
+                                   "; it keeps its defaults");
+            } else if (loaded != 0) {
+                warnings.push_back(path + ": " + c.key + ".data: LoadProps of member '" + c.name +
+                                   "' failed: " + hexCode(loaded));
+            }
+        } catch (const Error& error) {
+            throw Error(path + ": " + c.key + ": " + error.what());
+        }
+    }
+    for (const auto& s : movie.score) {
+        try {
+            host.addSprite(*host.member(s.member), s.rect, s.ink, s.params);
+        } catch (const Error& error) {
+            throw Error(path + ": " + s.key + ": " + error.what());
+        }
+    }
+    return warnings;
+}
+
 } // namespace
 
 std::vector<std::string> Host::saveMovie(const std::string& path, const std::string& shownPath) {
     std::vector<std::string> warnings;
+    const std::optional<ScriptSource>& script = impl_->movieScript;
     json root;
     root["format"] = kFormat;
-    root["version"] = kVersion;
+    root["version"] = script ? kScriptVersion : kVersion;
     root["stage"] = {{"width", stage().width()},
                      {"height", stage().height()},
                      {"color", static_cast<int64_t>(stage().color())}};
@@ -274,6 +368,9 @@ std::vector<std::string> Host::saveMovie(const std::string& path, const std::str
             }
         }
         cast.push_back(entry);
+    }
+    if (script) {
+        cast.push_back(scriptEntry(*script));
     }
     root["cast"] = cast;
     json score = json::array();
@@ -310,49 +407,24 @@ std::vector<std::string> Host::saveMovie(const std::string& path, const std::str
     return warnings;
 }
 
-std::vector<std::string> Host::loadMovie(const std::string& path) {
+std::vector<std::string> Host::loadMovie(const std::string& path,
+                                         const std::function<void()>& start) {
     const MovieData movie = parse(path, *this);
-    clearMovie();
-    stage().setSize(movie.width, movie.height);
-    stage().setColor(movie.color);
+    ParkedMovie parked(*impl_);
     std::vector<std::string> warnings;
-    for (const auto& c : movie.cast) {
-        try {
-            if (c.kind == "bitmap") {
-                newBitmapMemberFromBytes(c.name, c.bytes);
-                continue;
-            }
-            Member& member = newMember(c.kind, c.name);
-            if (c.bytes.empty()) {
-                continue; // a member saved without a block keeps its defaults
-            }
-            const int32_t expected = member.savedSize();
-            std::string sizeWarning; // reported below in the movie's own words
-            const int32_t loaded = member.load(c.bytes, &sizeWarning);
-            if (expected >= 0 && static_cast<int32_t>(c.bytes.size()) != expected) {
-                warnings.push_back(path + ": " + c.key + ".data: member '" + c.name +
-                                   "' has a saved block of " + std::to_string(c.bytes.size()) +
-                                   " bytes where its kind saves " + std::to_string(expected) +
-                                   "; it keeps its defaults");
-            } else if (loaded != 0) {
-                warnings.push_back(path + ": " + c.key + ".data: LoadProps of member '" + c.name +
-                                   "' failed: " + hexCode(loaded));
-            }
-        } catch (const Error& error) {
-            clearMovie();
-            throw Error(path + ": " + c.key + ": " + error.what());
+    try {
+        warnings = build(*this, path, movie);
+        impl_->movieScript = movie.script;
+        // Logged before the script starts, so that its start handler can see them.
+        for (const auto& w : warnings) {
+            platform::logEvent(Message{"warning", w, "", 0});
         }
-    }
-    for (const auto& s : movie.score) {
-        try {
-            addSprite(*member(s.member), s.rect, s.ink, s.params);
-        } catch (const Error& error) {
-            clearMovie();
-            throw Error(path + ": " + s.key + ": " + error.what());
+        if (start) {
+            start();
         }
-    }
-    for (const auto& w : warnings) {
-        platform::logEvent(Message{"warning", w, "", 0});
+    } catch (...) {
+        parked.restore();
+        throw;
     }
     return warnings;
 }

@@ -18,6 +18,16 @@ void Roster::clear() {
     }
 }
 
+void Roster::swap(Roster& other) noexcept {
+    // List iterators stay valid across a swap, so the indexes move along with their lists.
+    members_.swap(other.members_);
+    sprites_.swap(other.sprites_);
+    memberIds_.swap(other.memberIds_);
+    memberNames_.swap(other.memberNames_);
+    spriteIds_.swap(other.spriteIds_);
+    spritesByMember_.swap(other.spritesByMember_);
+}
+
 Member& Roster::addMember(std::unique_ptr<Member> member) {
     Member& added = *member;
     members_.push_back(std::move(member));

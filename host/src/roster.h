@@ -24,6 +24,10 @@ public:
     // Sprites go before the members they show.
     ~Roster() { clear(); }
     void clear();
+    // Exchanges the whole movie with another roster (a movie parked while another loads).
+    // The objects stay where they are: pointers and ids keep naming the same members and
+    // sprites.
+    void swap(Roster& other) noexcept;
 
     Member& addMember(std::unique_ptr<Member> member);
     Sprite& addSprite(std::unique_ptr<Sprite> sprite);

@@ -117,6 +117,25 @@ void Stage::setSize(int32_t width, int32_t height) {
     }
 }
 
+Stage::Snapshot Stage::snapshot() const {
+    Snapshot snapshot{width_, height_, color_, {}};
+    if (bits_) {
+        snapshot.pixels.assign(bits_, bits_ + static_cast<int64_t>(width_) * height_);
+    }
+    return snapshot;
+}
+
+void Stage::restore(const Snapshot& snapshot) {
+    if (snapshot.width != width_ || snapshot.height != height_) {
+        setSize(snapshot.width, snapshot.height);
+    }
+    setColor(snapshot.color);
+    const auto count = static_cast<size_t>(static_cast<int64_t>(width_) * height_);
+    if (bits_ && snapshot.pixels.size() == count) {
+        std::copy(snapshot.pixels.begin(), snapshot.pixels.end(), bits_);
+    }
+}
+
 void Stage::setCursor(int32_t x, int32_t y) {
     if (!withinCoordinateLimit(x) || !withinCoordinateLimit(y)) {
         throw Error("cursor position (" + std::to_string(x) + ", " + std::to_string(y) +

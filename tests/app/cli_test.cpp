@@ -127,11 +127,13 @@ TEST_F(ProgramTest, BadMovieFileLeavesNoOutput) {
 
 TEST_F(ProgramTest, RunWithOutputRendersAndRenderReproducesTheMovie) {
     write("m.lua", R"(
+      if not movie.loaded then
         stage.size(100, 40)
         local m = cast.new("tallydisc", "c")
         m.Value = 42.5
         score.add(m, {left = 10, top = 10, right = 60, bottom = 30})
         movie.save("m.json")
+      end
     )");
     const Outcome run = zentrix("run m.lua -o run.png");
     EXPECT_EQ(run.status, 0) << run.err;
@@ -169,6 +171,7 @@ TEST_F(ProgramTest, TypingMovieComputesWithTheVariablePane) {
 
 TEST_F(ProgramTest, SavedEquationMovieRendersAsItRan) {
     write("eq.lua", R"(
+      if not movie.loaded then
         stage.size(200, 80)
         local m = cast.new("formulon", "eq")
         m.ShowIndepVars = 0
@@ -179,6 +182,7 @@ TEST_F(ProgramTest, SavedEquationMovieRendersAsItRan) {
         m:call("Calculate")
         score.add(m, {left = 5, top = 5, right = 195, bottom = 75})
         movie.save("eq.json")
+      end
     )");
     const Outcome run = zentrix("run eq.lua -o run.png");
     EXPECT_EQ(run.status, 0) << run.err;
@@ -188,6 +192,52 @@ TEST_F(ProgramTest, SavedEquationMovieRendersAsItRan) {
     EXPECT_EQ(render.status, 0) << render.err;
     EXPECT_TRUE(isPng("render.png"));
     EXPECT_NE(slurp(dir_ / "run.png"), slurp(dir_ / "render.png"));
+}
+
+TEST_F(ProgramTest, SavedMovieRunsItsScriptAndRendersLikeTheRunThatSavedIt) {
+    // The start handler sets what the equation's saved block does not keep: its independent
+    // variable and the results. Loaded, the movie must compute them again.
+    write("eq.lua", R"(
+      if not movie.loaded then
+        stage.size(200, 80)
+        local m = cast.new("formulon", "eq")
+        m.ShowIndepVars = 0
+        m.Eq1String = "2|y=/^a@&x^2@+1@+%x@|z=2y|a|3"
+        score.add(m, {left = 5, top = 5, right = 195, bottom = 75})
+        movie.save("eq.json")
+      end
+      function on_start_movie()
+        local m = cast.get("eq")
+        m.PropIndex = 0
+        m.IndVarName = "x"
+        m.IndVarValue = 2
+        m:call("Calculate")
+      end
+    )");
+    const Outcome run = zentrix("run eq.lua -o run.png");
+    EXPECT_EQ(run.status, 0) << run.err;
+    const Outcome render = zentrix("render eq.json -o render.png");
+    EXPECT_EQ(render.status, 0) << render.err;
+    EXPECT_TRUE(isPng("render.png"));
+    EXPECT_EQ(slurp(dir_ / "run.png"), slurp(dir_ / "render.png"));
+    const Outcome again = zentrix("run eq.json -o again.png");
+    EXPECT_EQ(again.status, 0) << again.err;
+    EXPECT_EQ(slurp(dir_ / "run.png"), slurp(dir_ / "again.png"));
+}
+
+TEST_F(ProgramTest, MovieWhoseScriptFailsIsReportedByItsFileAndWritesNothing) {
+    write("bad.lua", "if not movie.loaded then\n"
+                     "  cast.new('tallydisc', 'c')\n"
+                     "  movie.save('bad.json')\n"
+                     "  return\n"
+                     "end\n"
+                     "error('boom')\n");
+    EXPECT_EQ(zentrix("run bad.lua").status, 0);
+    const Outcome o = zentrix("render bad.json -o out.png");
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(lines(o.err), 1);
+    EXPECT_NE(o.err.find("zentrix: bad.json: movie script:6: boom"), std::string::npos) << o.err;
+    EXPECT_FALSE(fs::exists(dir_ / "out.png"));
 }
 
 TEST_F(ProgramTest, KindsListsTheCounter) {

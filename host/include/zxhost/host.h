@@ -49,6 +49,13 @@ using Handler = std::function<Value(Sprite* sprite, const std::vector<Value>& ar
 using HandlerLookup = std::function<std::optional<Value>(const std::string& name, Sprite* sprite,
                                                          const std::vector<Value>& args)>;
 
+// A movie's script as the movie keeps it: the Lua source and the chunk name it first ran
+// under (the script's file, for messages and for saving it again unchanged).
+struct ScriptSource {
+    std::string text;
+    std::string chunk;
+};
+
 class HostImpl;
 
 class Host {
@@ -121,10 +128,23 @@ public:
     // --- movie files ---
     // Throws Error "path: key: cause". Returns a warning (also logged as "warning") for each
     // member text that its saved block does not keep whole. Warnings name `shownPath` when
-    // given (the target of a file written under a temporary name).
+    // given (the target of a file written under a temporary name). The movie's script, when
+    // it has one, is saved with it.
     std::vector<std::string> saveMovie(const std::string& path, const std::string& shownPath = {});
-    // Replaces the movie; returns the loader's warnings (also logged as "warning").
-    std::vector<std::string> loadMovie(const std::string& path);
+    // Replaces the movie, its script included (none for a movie saved without one), and
+    // returns the loader's warnings (also logged as "warning"). `start`, when given, runs
+    // once the new stage, cast and score are in place (it runs the movie's script). When the
+    // file is bad, a member or sprite cannot be made, or `start` throws, the previous movie
+    // is put back as it was (the same members and sprites, the stage, the script) and the
+    // error is rethrown.
+    std::vector<std::string> loadMovie(const std::string& path,
+                                       const std::function<void()>& start = {});
+
+    // --- the movie's script ---
+    // Kept with the movie: saved with it, replaced by loading one, put back with the previous
+    // movie when a load fails. The host never runs it; the script binding does.
+    const std::optional<ScriptSource>& movieScript() const;
+    void setMovieScript(std::optional<ScriptSource> script);
 
     // --- values ---
     // Makes a host-owned 8-byte value (release with releaseHostValue).

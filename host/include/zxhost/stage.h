@@ -45,6 +45,17 @@ public:
     // Writes the surface as PNG; throws Error when the file cannot be written.
     void savePng(const std::string& path) const;
 
+    // The stage as a movie leaves it: size, colour and the pixels last drawn, so that an
+    // undone movie load can put it back exactly.
+    struct Snapshot {
+        int32_t width = 0;
+        int32_t height = 0;
+        uint32_t color = 0;
+        std::vector<uint32_t> pixels;
+    };
+    Snapshot snapshot() const;
+    void restore(const Snapshot& snapshot);
+
     // Surfaces replaced while a plug-in was drawing wait until the outermost call returns.
     bool hasRetiredSurfaces() const { return !retired_.empty(); }
     void releaseRetiredSurfaces();

@@ -37,9 +37,24 @@ public:
     // files) are taken from the script's folder. Throws ScriptError.
     void runFile(const std::filesystem::path& file);
     // Runs script text under a chunk name (used in messages); relative paths are taken
-    // from `baseDir`. Throws ScriptError.
+    // from `baseDir`. The text becomes the movie's script: movie.save stores it, and its
+    // globals (movie.loaded false) hold the handlers. Throws ScriptError.
     void runString(const std::string& code, const std::string& chunkName,
                    const std::filesystem::path& baseDir = std::filesystem::current_path());
+
+    // Calls the movie's on_start_movie() when it is defined and has not run for this movie
+    // yet (loadMovie runs it, and so does a movie.load inside the script). Throws
+    // ScriptError.
+    void startMovie();
+    // Calls the movie's on_frame(seconds) (seconds since the movie started) when it is
+    // defined; returns whether it is. Throws ScriptError.
+    bool frame(double seconds);
+    // Loads a saved movie: its stage, cast and score, then its script (when it carries one)
+    // in a fresh environment in which movie.loaded is true, then its on_start_movie. When the
+    // file is bad or the script fails, the previous movie stays as it was (members, sprites,
+    // stage, script and handlers) and ScriptError says why in one line naming the file
+    // ("saved.json: movie script:12: cause"). Returns the loader's warnings.
+    std::vector<std::string> loadMovie(const std::filesystem::path& movieFile);
 
     // Throws the ScriptError of a script handler that failed while the host called it
     // outside the script (e.g. during a render after the script ended), once.
