@@ -1,7 +1,8 @@
 // The program's commands natively: the demo, running a script, rendering a saved movie,
-// listing the plug-ins and the reference of a kind.
+// listing the plug-ins, the reference of a kind and a member's properties dialog.
 #include "commands.h"
 
+#include "dialog_command.h"
 #include "kind_reference.h"
 #include "locations.h"
 #include "render_command.h"
@@ -117,6 +118,8 @@ int execute(const CommandLine& cmd) {
         return listKinds();
     case Action::Props:
         return printProps(cmd);
+    case Action::Dialog:
+        return drawDialog(cmd);
     case Action::Help:
         break;
     }

@@ -20,6 +20,8 @@ int execute(const CommandLine& cmd) {
         throw std::runtime_error("kinds: only in the native build");
     case Action::Props:
         throw std::runtime_error("props: only in the native build");
+    case Action::Dialog:
+        throw std::runtime_error("dialog: only in the native build");
     case Action::Help:
         break;
     }
