@@ -1,4 +1,5 @@
-// Single-line edit text: typing, deleting and caret moves over a caret and an anchor.
+// Single-line edit text: typing, deleting and caret moves over a caret and an anchor. The
+// functions are exported so that the platform tests can call them directly.
 #include "edit_text.h"
 
 namespace zxw32::user {
@@ -27,7 +28,8 @@ bool moveCaret(EditSelection& selection, size_t to, bool shift) {
 
 } // namespace
 
-void clampSelection(const std::string& text, EditSelection& selection) {
+__attribute__((visibility("default"))) void clampSelection(const std::string& text,
+                                                           EditSelection& selection) {
     if (selection.anchor > text.size()) {
         selection.anchor = text.size();
     }
@@ -36,7 +38,8 @@ void clampSelection(const std::string& text, EditSelection& selection) {
     }
 }
 
-bool insertText(std::string& text, EditSelection& selection, std::string_view typed) {
+__attribute__((visibility("default"))) bool insertText(std::string& text, EditSelection& selection,
+                                                       std::string_view typed) {
     clampSelection(text, selection);
     std::string printable;
     for (char c : typed) {
@@ -55,7 +58,8 @@ bool insertText(std::string& text, EditSelection& selection, std::string_view ty
     return true;
 }
 
-bool editKey(std::string& text, EditSelection& selection, EditKey key, bool shift) {
+__attribute__((visibility("default"))) bool editKey(std::string& text, EditSelection& selection,
+                                                    EditKey key, bool shift) {
     clampSelection(text, selection);
     switch (key) {
     case EditKey::Left:

@@ -1,4 +1,4 @@
-// Word wrapping of static texts.
+// Word wrapping of static texts, exported so that the platform tests can call it directly.
 #include "text_wrap.h"
 
 namespace zxw32::user {
@@ -34,7 +34,8 @@ void wrapParagraph(std::string_view paragraph, int width, const TextWidth& measu
 
 } // namespace
 
-std::vector<std::string> wrapLines(const std::string& text, int width, const TextWidth& measure) {
+__attribute__((visibility("default"))) std::vector<std::string>
+wrapLines(const std::string& text, int width, const TextWidth& measure) {
     std::vector<std::string> lines;
     size_t start = 0;
     for (;;) {
