@@ -234,6 +234,47 @@ TEST(DialogView, IgnoredOkAndCancelStillEndTheDialog) {
     EXPECT_EQ(noButtons.commands, (std::vector<WPARAM>{MAKEWPARAM(IDOK, BN_CLICKED)}));
 }
 
+// Templates embedded before group boxes, alignment and default buttons were kept still open:
+// STATIC reads as left-aligned text and BUTTON as a push button that is not the default.
+TEST(DialogView, OldTemplateWordsStillRead) {
+    static const char old[] = "DIALOG\t0\t0\t100\t40\nCAPTION\tOld\n"
+                              "CONTROL\t-1\tSTATIC\t2\t2\t40\t8\tFrame\n"
+                              "CONTROL\t7\tCHECKBOX\t2\t12\t40\t10\tBox\n"
+                              "CONTROL\t3\tBUTTON\t50\t2\t40\t14\tApply\n"
+                              "CONTROL\t1\tBUTTON\t50\t20\t40\t14\tOK\n";
+    const zxw32::ResourceEntry entries[] = {
+        {5, 1, reinterpret_cast<const unsigned char*>(old), sizeof old - 1}};
+    HMODULE module = zxw32::registerModule("old", entries, 1);
+    static std::vector<zxw32::DialogControl> shown;
+    static std::vector<WPARAM> heard;
+    zxw32::setDialogDriver(
+        [](HWND d, void*) {
+            shown = zxw32::dialogControls(d);
+            click(d, 7); // an automatic box, as CHECKBOX always was
+            // The box has the focus and no button is the default: Enter is OK.
+            zxw32::dialogKey(d, VK_RETURN, false, false);
+            return IDCANCEL;
+        },
+        nullptr);
+    const INT_PTR result = DialogBoxParamA(
+        module, MAKEINTRESOURCEA(1), nullptr,
+        [](HWND, UINT m, WPARAM w, LPARAM) -> INT_PTR {
+            if (m == WM_COMMAND) {
+                heard.push_back(w);
+            }
+            return 0;
+        },
+        0);
+    zxw32::setDialogDriver(nullptr, nullptr);
+    zxw32::unregisterModule(module);
+    ASSERT_EQ(shown.size(), 4u);
+    EXPECT_EQ(shown[0].kind, zxw32::ControlKind::Static);
+    EXPECT_EQ(shown[2].kind, zxw32::ControlKind::Button);
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(heard,
+              (std::vector<WPARAM>{MAKEWPARAM(7, BN_CLICKED), MAKEWPARAM(IDOK, BN_CLICKED)}));
+}
+
 // What a painting shows, read back pixel by pixel in a DIB of the window's size.
 class Painting {
 public:
@@ -295,8 +336,7 @@ TEST(DialogView, ThePaintingShowsCaptionChecksAndTheEditsSelection) {
         {
             Painting before(d);
             EXPECT_EQ(before.at(POINT{window.cx - 30, 10}), GetSysColor(COLOR_ACTIVECAPTION));
-            EXPECT_EQ(before.at(POINT{window.cx - 10, window.cy - 10}),
-                      GetSysColor(COLOR_BTNFACE));
+            EXPECT_EQ(before.at(POINT{window.cx - 10, window.cy - 10}), GetSysColor(COLOR_BTNFACE));
             EXPECT_EQ(before.count(textStart(d, amount), GetSysColor(COLOR_HIGHLIGHT)), 0);
         }
         click(d, bold);
