@@ -115,6 +115,9 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         }
     }
     if (words.empty()) {
+        if (cmd.focus) {
+            throw UsageError{"--focus is accepted by dialog only"};
+        }
         // The demo writes demo.png unless told otherwise.
         cmd.action = Action::Demo;
         return cmd;

@@ -91,6 +91,7 @@ TEST_F(ProgramTest, BadCommandLinesExitWithStatusTwo) {
     EXPECT_EQ(zentrix("dialog m.lua slider -o d.png --focus OK").status, 2);
     EXPECT_EQ(zentrix("dialog m.lua slider -o d.png --focus").status, 2);
     EXPECT_EQ(zentrix("render m.json -o r.png --focus 1").status, 2);
+    EXPECT_EQ(zentrix("--focus 1").status, 2);
 }
 
 TEST_F(ProgramTest, ScriptFailuresAreOneLineWithFileAndLine) {
