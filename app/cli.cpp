@@ -1,6 +1,7 @@
 // Parsing of the `zentrix` command line. Options may stand anywhere after the command word.
 #include "cli.h"
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -24,6 +25,9 @@ Action actionNamed(const std::string& word) {
     if (word == "play") {
         return Action::Play;
     }
+    if (word == "dialog") {
+        return Action::Dialog;
+    }
     throw UsageError{"unknown command '" + word + "' (try --help)"};
 }
 
@@ -45,27 +49,35 @@ int wholeNumber(const std::string& option, const std::string& text, int low, int
 
 // Checks that the words after the command fit it: run takes FILE.lua and an optional -o,
 // render takes MOVIE.json and a required -o, props takes KIND and an optional --markdown,
-// play takes FILE.lua or MOVIE.json and its window options, kinds takes nothing.
+// play takes FILE.lua or MOVIE.json and its window options, dialog takes MOVIE and MEMBER, a
+// required -o and an optional --focus, kinds takes nothing.
 void checkShape(const CommandLine& cmd, const std::vector<std::string>& operands,
                 bool windowOptions) {
     const std::string name = cmd.action == Action::Run      ? "run"
                              : cmd.action == Action::Render ? "render"
                              : cmd.action == Action::Props  ? "props"
                              : cmd.action == Action::Play   ? "play"
+                             : cmd.action == Action::Dialog ? "dialog"
                                                             : "kinds";
-    const size_t wanted = cmd.action == Action::Kinds ? 0 : 1;
+    const size_t wanted = cmd.action == Action::Kinds ? 0 : cmd.action == Action::Dialog ? 2 : 1;
     if (operands.size() < wanted) {
-        throw UsageError{name + ": missing " +
-                         (cmd.action == Action::Run     ? "FILE.lua"
-                          : cmd.action == Action::Props ? "KIND"
-                          : cmd.action == Action::Play  ? "FILE.lua or MOVIE.json"
-                                                        : "MOVIE.json")};
+        throw UsageError{
+            name + ": missing " +
+            (cmd.action == Action::Run     ? "FILE.lua"
+             : cmd.action == Action::Props ? "KIND"
+             : cmd.action == Action::Play  ? "FILE.lua or MOVIE.json"
+             : cmd.action == Action::Dialog
+                 ? (operands.empty() ? "MOVIE (a .lua script or a .json movie)" : "MEMBER")
+                 : "MOVIE.json")};
     }
     if (operands.size() > wanted) {
         throw UsageError{name + ": unexpected argument '" + operands[wanted] + "'"};
     }
-    if (cmd.action == Action::Render && cmd.output.empty()) {
-        throw UsageError{"render: missing -o OUT.png"};
+    if ((cmd.action == Action::Render || cmd.action == Action::Dialog) && cmd.output.empty()) {
+        throw UsageError{name + ": missing -o OUT.png"};
+    }
+    if (cmd.focus && cmd.action != Action::Dialog) {
+        throw UsageError{name + ": --focus is not accepted"};
     }
     if ((cmd.action == Action::Kinds || cmd.action == Action::Props ||
          cmd.action == Action::Play) &&
@@ -78,6 +90,21 @@ void checkShape(const CommandLine& cmd, const std::vector<std::string>& operands
     if (windowOptions && cmd.action != Action::Play) {
         throw UsageError{name + ": --scale and --seconds belong to play"};
     }
+}
+
+// A control id as a dialog template gives it: a whole decimal number in the int range.
+int controlId(const std::string& text) {
+    size_t used = 0;
+    long long value = 0;
+    try {
+        value = std::stoll(text, &used, 10);
+    } catch (const std::exception&) {
+        used = 0;
+    }
+    if (text.empty() || used != text.size() || value < INT32_MIN || value > INT32_MAX) {
+        throw UsageError{"--focus needs a control id, not '" + text + "'"};
+    }
+    return static_cast<int>(value);
 }
 
 } // namespace
@@ -108,6 +135,11 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
                 cmd.seconds = wholeNumber(arg, value, 1, 86400);
             }
             windowOptions = true;
+        } else if (arg == "--focus") {
+            if (i + 1 >= args.size()) {
+                throw UsageError{"--focus needs a control id"};
+            }
+            cmd.focus = controlId(args[++i]);
         } else if (arg == "-o" || arg == "--output") {
             if (i + 1 >= args.size() || args[i + 1].empty()) {
                 throw UsageError{arg + " needs a file name"};
@@ -129,6 +161,9 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         if (windowOptions) {
             throw UsageError{"--scale and --seconds belong to play"};
         }
+        if (cmd.focus) {
+            throw UsageError{"--focus is accepted by dialog only"};
+        }
         return cmd;
     }
     cmd.action = actionNamed(words.front());
@@ -136,6 +171,9 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     checkShape(cmd, words, windowOptions);
     if (!words.empty()) {
         cmd.input = words.front();
+    }
+    if (cmd.action == Action::Dialog) {
+        cmd.member = words[1];
     }
     return cmd;
 }

@@ -1,7 +1,9 @@
 // The program's commands natively: the demo, running a script, rendering a saved movie,
-// listing the plug-ins and the reference of a kind.
+// listing the plug-ins, the reference of a kind, playing a movie in a window and a member's
+// properties dialog.
 #include "commands.h"
 
+#include "dialog_command.h"
 #include "kind_reference.h"
 #include "locations.h"
 #include "play/play_command.h"
@@ -140,6 +142,8 @@ int execute(const CommandLine& cmd) {
         return printProps(cmd);
     case Action::Play:
         return playMovie(cmd);
+    case Action::Dialog:
+        return drawDialog(cmd);
     case Action::Help:
         break;
     }

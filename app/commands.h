@@ -1,4 +1,4 @@
-// The program's commands: demo, run, render, kinds, props.
+// The program's commands: demo, run, render, kinds, props, dialog.
 #pragma once
 
 #include "cli.h"

@@ -38,26 +38,11 @@ std::string rectText(const RECT& r) {
            std::to_string(int64_t{r.bottom} - r.top);
 }
 
-const char* kindName(zxw32::ControlKind kind) {
-    switch (kind) {
-    case zxw32::ControlKind::Edit:
-        return "EDIT";
-    case zxw32::ControlKind::CheckBox:
-        return "CHECKBOX";
-    case zxw32::ControlKind::Radio:
-        return "RADIO";
-    case zxw32::ControlKind::Button:
-        return "BUTTON";
-    default:
-        return "STATIC";
-    }
-}
-
 std::string written(const zxw32::user::DialogTemplate& t) {
     std::string out = "DIALOG\t" + rectText(t.rect) + "\nCAPTION\t" + escaped(t.caption) +
                       "\nFONT\t" + std::to_string(t.fontSize) + "\t" + escaped(t.fontFace) + "\n";
     for (const auto& c : t.controls) {
-        out += "CONTROL\t" + std::to_string(c.id) + "\t" + kindName(c.kind) + "\t" +
+        out += "CONTROL\t" + std::to_string(c.id) + "\t" + zxw32::user::controlToken(c) + "\t" +
                rectText(c.rect) + "\t" + escaped(c.text) + "\n";
     }
     return out;
@@ -85,6 +70,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 again->controls[i].id == t->controls[i].id &&
                 again->controls[i].kind == t->controls[i].kind &&
                 again->controls[i].text == t->controls[i].text);
+        // The style a kind word carries survives the round trip too.
+        Require(std::string(zxw32::user::controlToken(again->controls[i])) ==
+                zxw32::user::controlToken(t->controls[i]));
     }
     return 0;
 }

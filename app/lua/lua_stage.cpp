@@ -4,6 +4,8 @@
 
 #include "zxlua/atomic_file.h"
 
+#include <zxw32/user_ext.h>
+
 namespace zxlua {
 
 namespace {
@@ -85,6 +87,42 @@ int stageCursor(lua_State* L) {
     return 2;
 }
 
+// The system cursors by name, as SetCursor shows them ("none" hides the cursor).
+struct CursorName {
+    const char* name;
+    int shape; // the IDC_* number; 0 hides
+};
+constexpr CursorName kCursorNames[] = {
+    {"arrow", 32512},       {"ibeam", 32513},    {"wait", 32514},     {"cross", 32515},
+    {"uparrow", 32516},     {"sizenwse", 32642}, {"sizenesw", 32643}, {"sizewe", 32644},
+    {"sizens", 32645},      {"sizeall", 32646},  {"no", 32648},       {"hand", 32649},
+    {"appstarting", 32650}, {"none", 0}};
+
+// stage.cursor_shape(name) sets the cursor's shape; both forms return the shape's name.
+int stageCursorShape(lua_State* L) {
+    if (lua_gettop(L) > 0) {
+        const std::string wanted = argString(L, 1, "stage.cursor_shape");
+        const CursorName* found = nullptr;
+        std::string names;
+        for (const CursorName& c : kCursorNames) {
+            found = wanted == c.name ? &c : found;
+            names += names.empty() ? c.name : std::string(", ") + c.name;
+        }
+        if (found == nullptr) {
+            fail("stage.cursor_shape: unknown shape '" + wanted + "' (one of " + names + ")");
+        }
+        SetCursor(found->shape == 0 ? nullptr
+                                    : LoadCursorA(nullptr, MAKEINTRESOURCEA(found->shape)));
+    }
+    const int shape = zxw32::cursorShape();
+    const char* name = "arrow";
+    for (const CursorName& c : kCursorNames) {
+        name = c.shape == shape ? c.name : name;
+    }
+    lua_pushstring(L, name);
+    return 1;
+}
+
 int stageIdle(lua_State* L) {
     lua_pushinteger(L, binding(L).host.stage().idle());
     return 1;
@@ -111,10 +149,15 @@ int stagePixel(lua_State* L) {
     return 1;
 }
 
-const luaL_Reg kStage[] = {{"size", guarded<stageSize>},     {"color", guarded<stageColor>},
-                           {"cursor", guarded<stageCursor>}, {"idle", guarded<stageIdle>},
-                           {"render", guarded<stageRender>}, {"save_png", guarded<stageSavePng>},
-                           {"pixel", guarded<stagePixel>},   {nullptr, nullptr}};
+const luaL_Reg kStage[] = {{"size", guarded<stageSize>},
+                           {"color", guarded<stageColor>},
+                           {"cursor", guarded<stageCursor>},
+                           {"idle", guarded<stageIdle>},
+                           {"render", guarded<stageRender>},
+                           {"save_png", guarded<stageSavePng>},
+                           {"pixel", guarded<stagePixel>},
+                           {"cursor_shape", guarded<stageCursorShape>},
+                           {nullptr, nullptr}};
 
 } // namespace
 

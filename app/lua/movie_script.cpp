@@ -173,6 +173,11 @@ bool MovieScript::frame(double seconds) {
     return callMovieFunction(*binding_, "on_frame", {seconds});
 }
 
+bool MovieScript::mouseMove(int32_t x, int32_t y) {
+    return callMovieFunction(*binding_, "on_mouse_move",
+                             {static_cast<double>(x), static_cast<double>(y)});
+}
+
 std::vector<std::string> MovieScript::loadMovie(const std::filesystem::path& movieFile) {
     const std::string shown = movieFile.string();
     bool ranScript = false;

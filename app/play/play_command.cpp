@@ -23,11 +23,12 @@ int playMovie(const CommandLine& cmd) {
         movie.onMessage(echoMessage);
     }
     if (file.extension() == ".json") {
-        for (const std::string& warning : host.loadMovie(file.string())) {
+        for (const std::string& warning : movie.loadMovie(file)) {
             std::fprintf(stderr, "zentrix: warning: %s\n", warning.c_str());
         }
     } else {
         movie.runFile(file);
+        movie.startMovie();
     }
     play::SdlSession sdl;
     play::PlayOptions options;
@@ -36,6 +37,8 @@ int playMovie(const CommandLine& cmd) {
     options.seconds = cmd.seconds;
     options.verbose = cmd.verbose;
     play::PlayHooks hooks;
+    hooks.frame = [&movie](double seconds) { movie.frame(seconds); };
+    hooks.mouseMove = [&movie](int32_t x, int32_t y) { movie.mouseMove(x, y); };
     if (cmd.verbose) {
         hooks.afterFrame = [&movie] { movie.drainMessages(); };
     }

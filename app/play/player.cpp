@@ -1,11 +1,8 @@
 #include "player.h"
 
-#include "cursor_shapes.h"
 #include "key_map.h"
 #include "message_boxes.h"
-#include "sdl_handles.h"
-#include "stage_input.h"
-#include "tones.h"
+#include "player_state.h"
 
 #include <zxhost/host.h>
 #include <zxw32/user_ext.h>
@@ -14,37 +11,6 @@
 #include <cstdio>
 
 namespace zentrix::play {
-
-struct Player::State {
-    zxhost::Host& host;
-    PlayHooks hooks;
-    PlayOptions options;
-    PictureWindow window;
-    StageInput input;
-    Tones tones;
-    CursorShapes cursors;
-    FrameStats stats;
-    double start = 0;
-    double lastReport = 0;
-    bool quit = false;
-    bool needsShow = true;
-    HWND foreground = nullptr;
-    bool topmost = false;
-    POINT pointer{0, 0}; // where the player last put the cursor, stage coordinates
-
-    State(zxhost::Host& h, PlayHooks k, PlayOptions o)
-        : host(h), hooks(std::move(k)), options(std::move(o)),
-          window(options.title, h.stage().width(), h.stage().height(), options.scale, false),
-          input(h) {}
-
-    double now() const {
-        if (options.clock) {
-            return options.clock();
-        }
-        return static_cast<double>(SDL_GetPerformanceCounter()) /
-               static_cast<double>(SDL_GetPerformanceFrequency());
-    }
-};
 
 namespace {
 

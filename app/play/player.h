@@ -40,6 +40,7 @@ struct FrameStats {
     double busyMax = 0;
     double renderTotal = 0; // the stage redraws alone
     double renderMax = 0;
+    double dialogOpenMs = 0; // the last dialog, from the click to its first picture
 };
 
 class Player {
@@ -70,8 +71,10 @@ public:
     // Writes the frame-time line (-v).
     void report(const char* when) const;
 
-private:
+    // The player's inner state (player_state.h), for its own files.
     struct State;
+
+private:
     std::unique_ptr<State> s_;
 };
 

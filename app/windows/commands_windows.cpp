@@ -35,6 +35,8 @@ int execute(const CommandLine& cmd) {
         throw std::runtime_error("props: only in the native build");
     case Action::Play:
         throw std::runtime_error("play: only in the native build");
+    case Action::Dialog:
+        throw std::runtime_error("dialog: only in the native build");
     case Action::Help:
         break;
     }

@@ -245,6 +245,43 @@ DialogOutcome Member::dialog(const DialogValues& values, bool ok) {
     return outcome;
 }
 
+namespace {
+
+struct CallerDriver {
+    const std::function<int(HWND)>* driver;
+    HostImpl* host;
+};
+
+// Nothing may be thrown through the plug-in's frames: a driver's exception is kept as the
+// host's pending error, the dialog is cancelled, and the error is thrown once the plug-in
+// has returned.
+int callDriver(HWND dialog, void* context) {
+    auto* caller = static_cast<CallerDriver*>(context);
+    try {
+        return (*caller->driver)(dialog);
+    } catch (...) {
+        if (!caller->host->pendingError) {
+            caller->host->pendingError = std::current_exception();
+        }
+        return IDCANCEL;
+    }
+}
+
+} // namespace
+
+int32_t Member::showDialog(const std::function<int(HWND dialog)>& driver) {
+    if (!asset_) {
+        return zx::kNotSupported;
+    }
+    CallScope call(*host_);
+    CallerDriver caller{&driver, host_};
+    platform::setDialogDriver(&callDriver, &caller);
+    const int32_t code = asset_->ops->showPropertiesDialog(asset_);
+    platform::setDialogDriver(nullptr, nullptr);
+    host_->rethrowPending();
+    return code;
+}
+
 int32_t Member::drawThumbnail(HDC dc, const Rect& rect, int32_t contextKind) {
     if (!asset_) {
         return zx::kNotSupported;

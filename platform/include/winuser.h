@@ -78,6 +78,43 @@ typedef INT_PTR(CALLBACK* DLGPROC)(HWND, UINT, WPARAM, LPARAM);
 #define BST_INDETERMINATE 0x0002
 #define BM_GETCHECK 0x00F0
 #define BM_SETCHECK 0x00F1
+#define EM_GETSEL 0x00B0
+#define EM_SETSEL 0x00B1
+
+// Virtual keys.
+#define VK_BACK 0x08
+#define VK_TAB 0x09
+#define VK_RETURN 0x0D
+#define VK_SHIFT 0x10
+#define VK_CONTROL 0x11
+#define VK_ESCAPE 0x1B
+#define VK_SPACE 0x20
+#define VK_END 0x23
+#define VK_HOME 0x24
+#define VK_LEFT 0x25
+#define VK_UP 0x26
+#define VK_RIGHT 0x27
+#define VK_DOWN 0x28
+#define VK_DELETE 0x2E
+
+// System colours (GetSysColor).
+#define COLOR_WINDOW 5
+#define COLOR_WINDOWTEXT 8
+#define COLOR_CAPTIONTEXT 9
+#define COLOR_ACTIVECAPTION 2
+#define COLOR_WINDOWFRAME 6
+#define COLOR_HIGHLIGHT 13
+#define COLOR_HIGHLIGHTTEXT 14
+#define COLOR_BTNFACE 15
+#define COLOR_BTNSHADOW 16
+#define COLOR_GRAYTEXT 17
+#define COLOR_BTNTEXT 18
+#define COLOR_BTNHIGHLIGHT 20
+#define COLOR_3DDKSHADOW 21
+#define COLOR_3DLIGHT 22
+#define COLOR_3DFACE COLOR_BTNFACE
+#define COLOR_3DSHADOW COLOR_BTNSHADOW
+#define COLOR_3DHIGHLIGHT COLOR_BTNHIGHLIGHT
 
 // Message boxes and beeps.
 #define MB_OK 0x00000000L
@@ -152,6 +189,9 @@ W32API BOOL WINAPI GetCaretPos(LPPOINT point);
 W32API BOOL WINAPI ShowCaret(HWND window);
 W32API BOOL WINAPI HideCaret(HWND window);
 W32API BOOL WINAPI DestroyCaret(void);
+
+// The classic colour scheme's system colours.
+W32API DWORD WINAPI GetSysColor(int index);
 
 // Rectangles.
 W32API BOOL WINAPI PtInRect(const RECT* rect, POINT point);

@@ -70,7 +70,8 @@ protected:
 TEST_F(ProgramTest, HelpListsTheCommands) {
     const Outcome o = zentrix("--help");
     EXPECT_EQ(o.status, 0);
-    for (const char* word : {"run FILE.lua", "render MOVIE.json", "kinds", "ZENTRIX_PLUGIN_PATH"}) {
+    for (const char* word : {"run FILE.lua", "render MOVIE.json", "kinds", "ZENTRIX_PLUGIN_PATH",
+                             "dialog MOVIE MEMBER"}) {
         EXPECT_NE(o.out.find(word), std::string::npos) << word;
     }
 }
@@ -83,6 +84,14 @@ TEST_F(ProgramTest, BadCommandLinesExitWithStatusTwo) {
     EXPECT_EQ(zentrix("run a.lua -o").status, 2);
     EXPECT_EQ(zentrix("dance").status, 2);
     EXPECT_EQ(zentrix("--frobnicate").status, 2);
+    const Outcome noMember = zentrix("dialog m.lua -o d.png");
+    EXPECT_EQ(noMember.status, 2);
+    EXPECT_EQ(noMember.err, "zentrix: dialog: missing MEMBER\n");
+    EXPECT_EQ(zentrix("dialog m.lua slider").err, "zentrix: dialog: missing -o OUT.png\n");
+    EXPECT_EQ(zentrix("dialog m.lua slider -o d.png --focus OK").status, 2);
+    EXPECT_EQ(zentrix("dialog m.lua slider -o d.png --focus").status, 2);
+    EXPECT_EQ(zentrix("render m.json -o r.png --focus 1").status, 2);
+    EXPECT_EQ(zentrix("--focus 1").status, 2);
 }
 
 TEST_F(ProgramTest, ScriptFailuresAreOneLineWithFileAndLine) {
@@ -141,6 +150,46 @@ TEST_F(ProgramTest, RunWithOutputRendersAndRenderReproducesTheMovie) {
     const Outcome render = zentrix("render m.json -o render.png");
     EXPECT_EQ(render.status, 0) << render.err;
     EXPECT_EQ(slurp(dir_ / "run.png"), slurp(dir_ / "render.png"));
+}
+
+TEST_F(ProgramTest, DialogDrawsAMembersDialogFromAScriptOrASavedMovie) {
+    write("m.lua", R"(
+      if not movie.loaded then
+        local m = cast.new("glidebar", "slider")
+        m.Value = 0.25
+        movie.save("m.json")
+      end
+    )");
+    const Outcome fromScript = zentrix("dialog m.lua slider -o script.png");
+    EXPECT_EQ(fromScript.status, 0) << fromScript.err;
+    EXPECT_EQ(fromScript.out, "wrote script.png (276x206 dialog)\n");
+    EXPECT_TRUE(isPng("script.png"));
+    const Outcome fromMovie = zentrix("dialog m.json slider -o movie.png");
+    EXPECT_EQ(fromMovie.status, 0) << fromMovie.err;
+    EXPECT_EQ(slurp(dir_ / "script.png"), slurp(dir_ / "movie.png"));
+    // The focus on OK instead of the first edit changes the picture.
+    const Outcome focused = zentrix("dialog m.json slider --focus 1 -o focused.png");
+    EXPECT_EQ(focused.status, 0) << focused.err;
+    EXPECT_TRUE(isPng("focused.png"));
+    EXPECT_NE(slurp(dir_ / "focused.png"), slurp(dir_ / "movie.png"));
+}
+
+TEST_F(ProgramTest, DialogFailuresAreOneLineAndWriteNothing) {
+    write("m.lua", "cast.new('keypadix', 'keys')\ncast.new('glidebar', 'slider')\n");
+    const Outcome unknown = zentrix("dialog m.lua nobody -o d.png");
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_EQ(unknown.err, "zentrix: dialog: m.lua has no member 'nobody'\n");
+    const Outcome noDialog = zentrix("dialog m.lua keys -o d.png");
+    EXPECT_EQ(noDialog.status, 1);
+    EXPECT_EQ(noDialog.err, "zentrix: dialog: 'keys' is a keypadix, which has no properties "
+                            "dialog\n");
+    const Outcome noControl = zentrix("dialog m.lua slider -o d.png --focus 4321");
+    EXPECT_EQ(noControl.status, 1);
+    EXPECT_EQ(lines(noControl.err), 1);
+    EXPECT_NE(noControl.err.find("no control with that id"), std::string::npos) << noControl.err;
+    const Outcome text = zentrix("dialog m.lua slider -o d.png --focus -1");
+    EXPECT_EQ(text.status, 1);
+    EXPECT_FALSE(fs::exists(dir_ / "d.png"));
 }
 
 TEST_F(ProgramTest, ScriptWithoutOutputSaysWhatItDid) {

@@ -258,6 +258,34 @@ TEST_F(PlayerTest, BeepsAndSoundsAreHeard) {
     EXPECT_EQ(player_->sounds(), 2);
 }
 
+TEST_F(PlayerTest, ARightClickOpensTheMembersDialogAndOkAppliesIt) {
+    run(R"(
+        stage.size(240, 40)
+        volume = cast.new("glidebar", "volume")
+        volume.XMinimum, volume.XMaximum, volume.Value = 0, 100, 50
+        score.add(volume, {left = 20, top = 10, right = 220, bottom = 30})
+    )");
+    open();
+    // Everything the person does in the dialog waits in the queue: the dialog's own loop
+    // takes it. The first edit (XMinimum) has the focus with its text selected.
+    button(SDL_MOUSEBUTTONDOWN, 100, 20, SDL_BUTTON_RIGHT);
+    type("-50");
+    key(SDLK_TAB);
+    type("80");
+    key(SDLK_RETURN);
+    EXPECT_TRUE(frame());
+    run("low, high = volume.XMinimum, volume.XMaximum");
+    EXPECT_EQ(number("low"), -50.0);
+    EXPECT_EQ(number("high"), 80.0);
+    // Escape cancels: nothing changes, and the player goes on.
+    button(SDL_MOUSEBUTTONDOWN, 100, 20, SDL_BUTTON_RIGHT);
+    type("7");
+    key(SDLK_ESCAPE);
+    EXPECT_TRUE(frame());
+    run("low = volume.XMinimum");
+    EXPECT_EQ(number("low"), -50.0);
+}
+
 TEST(PlayerKeys, TextArrivesAsWindows1252AndKeysAsTheHostsCodes) {
     int dropped = -1;
     EXPECT_EQ(zentrix::play::utf8ToCp1252("a\xC3\xA9\xE2\x82\xAC\xE2\x88\x9A", &dropped),

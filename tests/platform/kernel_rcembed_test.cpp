@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 
 #include <sys/wait.h>
@@ -44,6 +45,13 @@ protected:
         int status = pclose(pipe);
         r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
         return r;
+    }
+
+    static std::string slurp(const fs::path& path) {
+        std::ifstream in(path);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
     }
 
     ToolRun embed(const fs::path& rc) {
@@ -93,6 +101,54 @@ TEST_F(Rcembed, ErrorsNameTheFileAndLine) {
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.output.find(":2: cannot read"), std::string::npos) << r.output;
     EXPECT_FALSE(fs::exists(dir / "out.cpp"));
+}
+
+// The embedded dialog as text: the bytes of the first array in the generated source.
+std::string firstResource(const std::string& source) {
+    std::string text;
+    size_t at = source.find("= {");
+    const size_t end = source.find("};", at);
+    while (at != std::string::npos && at < end) {
+        at = source.find_first_of("0123456789", at);
+        if (at == std::string::npos || at > end) {
+            break;
+        }
+        size_t used = 0;
+        text += static_cast<char>(std::stoi(source.substr(at), &used));
+        at += used;
+    }
+    return text;
+}
+
+// What a drawing needs survives: group boxes, text alignment, the default push button and
+// whether a box or radio checks itself, from the statements and from CONTROL styles alike.
+TEST_F(Rcembed, DialogControlsKeepTheirStyle) {
+    fs::path rc =
+        write("styles.rc", "300 DIALOG 0, 0, 100, 80\nBEGIN\n"
+                           "    GROUPBOX \"Frame\", -1, 1, 2, 3, 4\n"
+                           "    CTEXT \"Mid\", -1, 1, 2, 3, 4\n"
+                           "    RTEXT \"End\", -1, 1, 2, 3, 4\n"
+                           "    LTEXT \"Start\", -1, 1, 2, 3, 4\n"
+                           "    DEFPUSHBUTTON \"OK\", IDOK, 1, 2, 3, 4\n"
+                           "    PUSHBUTTON \"Cancel\", IDCANCEL, 1, 2, 3, 4\n"
+                           "    CHECKBOX \"Plain\", 10, 1, 2, 3, 4\n"
+                           "    AUTOCHECKBOX \"Auto\", 11, 1, 2, 3, 4\n"
+                           "    RADIOBUTTON \"A\", 12, 1, 2, 3, 4\n"
+                           "    AUTORADIOBUTTON \"B\", 13, 1, 2, 3, 4\n"
+                           "    CONTROL \"C\", -1, \"Static\", SS_CENTER, 1, 2, 3, 4\n"
+                           "    CONTROL \"G\", -1, \"Button\", BS_GROUPBOX, 1, 2, 3, 4\n"
+                           "    CONTROL \"D\", 1, \"Button\", BS_DEFPUSHBUTTON, 1, 2, 3, 4\n"
+                           "END\n");
+    ASSERT_EQ(embed(rc).status, 0);
+    const std::string dialog = firstResource(slurp(dir / "out.cpp"));
+    std::string kinds;
+    for (size_t at = dialog.find("CONTROL\t"); at != std::string::npos;
+         at = dialog.find("CONTROL\t", at + 1)) {
+        const size_t kind = dialog.find('\t', at + 8) + 1;
+        kinds += dialog.substr(kind, dialog.find('\t', kind) - kind) + " ";
+    }
+    EXPECT_EQ(kinds, "GROUPBOX CTEXT RTEXT STATIC DEFBUTTON BUTTON PLAINCHECKBOX CHECKBOX "
+                     "PLAINRADIO RADIO CTEXT GROUPBOX DEFBUTTON ");
 }
 
 TEST_F(Rcembed, NotABitmapIsRejected) {

@@ -86,7 +86,8 @@ TEST(UserDialog, DriverSeesInitialValuesAndOkStoresItsEdits) {
     // CONTROL statements take their kind from the class and the button style.
     EXPECT_EQ(shown[8].kind, zxw32::ControlKind::CheckBox);
     EXPECT_EQ(shown[9].kind, zxw32::ControlKind::Edit);
-    EXPECT_EQ(shown[10].kind, zxw32::ControlKind::Static); // the group box
+    EXPECT_EQ(shown[10].kind, zxw32::ControlKind::GroupBox);
+    EXPECT_EQ(shown[2].kind, zxw32::ControlKind::Static);
     EXPECT_EQ(shown[0].kind, zxw32::ControlKind::Button);
     EXPECT_EQ(shown[0].text, "OK");
     EXPECT_EQ(dialog.messages, (std::vector<UINT>{WM_INITDIALOG, WM_COMMAND}));

@@ -8,3 +8,6 @@
 
 // Empty when the stage matches; otherwise what differs.
 std::string compareWithGolden(const zxhost::Stage& stage, const std::string& name);
+// The same for the bitmap selected into a DC (a dialog painted off screen); `name` may hold a
+// folder below tests/golden/ ("dialogs/formulon").
+std::string compareDcWithGolden(HDC dc, const std::string& name);

@@ -12,7 +12,10 @@
 //   DIALOG\tx\ty\tw\th
 //   CAPTION\t<text>
 //   FONT\t<size>\t<face>
-//   CONTROL\t<id>\t<EDIT|CHECKBOX|RADIO|BUTTON|STATIC>\tx\ty\tw\th\t<text>
+//   CONTROL\t<id>\t<kind>\tx\ty\tw\th\t<text>
+// Kinds: EDIT; CHECKBOX, RADIO (automatic) and PLAINCHECKBOX, PLAINRADIO; BUTTON and DEFBUTTON
+// (the default push button); STATIC (left-aligned text), CTEXT, RTEXT; GROUPBOX. A drawing
+// needs them apart; the procedure and the driver only see edits, boxes, radios and buttons.
 // Texts escape backslash, tab and newline as \\, \t and \n.
 // Errors print "file:line: message" and exit with status 1.
 #include <algorithm>
@@ -322,7 +325,10 @@ const std::map<std::string, long>& knownNames() {
                                                       {"BS_3STATE", 5},
                                                       {"BS_AUTO3STATE", 6},
                                                       {"BS_GROUPBOX", 7},
-                                                      {"BS_AUTORADIOBUTTON", 9}};
+                                                      {"BS_AUTORADIOBUTTON", 9},
+                                                      {"SS_LEFT", 0},
+                                                      {"SS_CENTER", 1},
+                                                      {"SS_RIGHT", 2}};
     return names;
 }
 
@@ -670,15 +676,22 @@ private:
         if (k == "EDITTEXT") {
             kind = "EDIT";
         } else {
-            if (k == "LTEXT" || k == "RTEXT" || k == "CTEXT" || k == "GROUPBOX") {
+            if (k == "LTEXT") {
                 kind = "STATIC";
-            } else if (k == "PUSHBUTTON" || k == "DEFPUSHBUTTON") {
+            } else if (k == "CTEXT" || k == "RTEXT" || k == "GROUPBOX") {
+                kind = k;
+            } else if (k == "PUSHBUTTON") {
                 kind = "BUTTON";
-            } else if (k == "CHECKBOX" || k == "AUTOCHECKBOX" || k == "STATE3" ||
-                       k == "AUTO3STATE") {
+            } else if (k == "DEFPUSHBUTTON") {
+                kind = "DEFBUTTON";
+            } else if (k == "AUTOCHECKBOX" || k == "AUTO3STATE") {
                 kind = "CHECKBOX";
-            } else if (k == "RADIOBUTTON" || k == "AUTORADIOBUTTON") {
+            } else if (k == "CHECKBOX" || k == "STATE3") {
+                kind = "PLAINCHECKBOX";
+            } else if (k == "AUTORADIOBUTTON") {
                 kind = "RADIO";
+            } else if (k == "RADIOBUTTON") {
+                kind = "PLAINRADIO";
             } else if (k == "CONTROL") {
                 kind = "CONTROL";
             } else {
@@ -726,22 +739,34 @@ private:
             return "EDIT";
         }
         if (cls == "STATIC") {
-            return "STATIC";
+            // SS_CENTER 1, SS_RIGHT 2; the other static styles draw left-aligned text here.
+            switch (style & 0x1F) {
+            case 1:
+                return "CTEXT";
+            case 2:
+                return "RTEXT";
+            default:
+                return "STATIC";
+            }
         }
         if (cls != "BUTTON") {
             fail(line, "unsupported control class '" + cls + "'");
         }
         switch (style & 0xF) {
         case 2:
-        case 3:
         case 5:
+            return "PLAINCHECKBOX";
+        case 3:
         case 6:
             return "CHECKBOX";
         case 4:
+            return "PLAINRADIO";
         case 9:
             return "RADIO";
         case 7:
-            return "STATIC";
+            return "GROUPBOX";
+        case 1:
+            return "DEFBUTTON";
         default:
             return "BUTTON";
         }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <variant>
@@ -68,6 +69,11 @@ public:
     // Runs ShowPropertiesDialog; a driver reads the controls as they were opened, sets the
     // given values and presses OK or Cancel.
     DialogOutcome dialog(const DialogValues& values, bool ok);
+    // Runs ShowPropertiesDialog with a driver of the caller's: it gets the open dialog once
+    // the procedure has filled it (natively it may paint it and feed it input until it ends)
+    // and returns the id of the button to press if it has not ended. Returns
+    // ShowPropertiesDialog's code; a kind without a dialog never calls the driver.
+    int32_t showDialog(const std::function<int(HWND dialog)>& driver);
 
     // DrawThumbnail into a DC through a draw context of the given kind.
     int32_t drawThumbnail(HDC dc, const Rect& rect, int32_t contextKind = 1);

@@ -27,6 +27,7 @@ std::vector<DialogControl> dialogControls(HWND dialog) {
             kind = ControlKind::Button;
             break;
         case zxw32::ControlKind::Static:
+        case zxw32::ControlKind::GroupBox:
             break;
         }
         result.push_back(DialogControl{c.id, kind, c.text, c.checked});

@@ -37,7 +37,7 @@ W32API CaretState caretState();
 using DialogDriver = int (*)(HWND dialog, void* context);
 W32API void setDialogDriver(DialogDriver driver, void* context);
 
-enum class ControlKind { Edit, CheckBox, Radio, Button, Static };
+enum class ControlKind { Edit, CheckBox, Radio, Button, Static, GroupBox };
 struct DialogControl {
     int id;
     ControlKind kind;

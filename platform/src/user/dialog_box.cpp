@@ -1,7 +1,8 @@
 // Modal dialogs run by a driver instead of a user. DialogBoxParamA builds the dialog and its
 // controls from the module's template, lets the procedure initialise them, asks the driver
-// which button to press (the driver reads and sets the controls through the ordinary calls),
-// hands that button to the procedure and returns what the procedure gave EndDialog.
+// which button to press (the driver reads and sets the controls through the ordinary calls, or
+// plays the user through the dialog manager until the dialog ends), hands that button to the
+// procedure unless the dialog has ended, and returns what the procedure gave EndDialog.
 #include <algorithm>
 #include <cstdint>
 #include <mutex>
@@ -9,7 +10,9 @@
 #include <winbase.h>
 
 #include "../kernel/module_registry.h"
+#include "dialog_focus.h"
 #include "dialog_internal.h"
+#include "dialog_layout.h"
 #include "dialog_template.h"
 #include "user_state.h"
 
@@ -28,28 +31,14 @@ Driver& driver() {
     return *d;
 }
 
-// Dialog units of an 8-point "MS Sans Serif" template: 6 x 13 pixel base units. Computed in
-// 64 bits and held to the LONG range, so a template with huge coordinates gives a far-off
-// window instead of an overflow.
-LONG clampedLong(int64_t v) {
-    return static_cast<LONG>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
-}
-LONG unitsX(LONG x) {
-    return clampedLong(int64_t{x} * 6 / 4);
-}
-LONG unitsY(LONG y) {
-    return clampedLong(int64_t{y} * 13 / 8);
-}
-RECT pixels(const RECT& r) {
-    return RECT{unitsX(r.left), unitsY(r.top), unitsX(r.right), unitsY(r.bottom)};
-}
-
 const char* className(zxw32::ControlKind kind) {
     switch (kind) {
     case zxw32::ControlKind::Edit:
         return "Edit";
     case zxw32::ControlKind::Static:
         return "Static";
+    case zxw32::ControlKind::GroupBox:
+        return "Button";
     default:
         return "Button";
     }
@@ -60,6 +49,8 @@ HWND build(UserState& s, const DialogTemplate& t, HWND owner, std::shared_ptr<Di
     Window& d = addWindow(s);
     d.className = "#32770";
     d.title = t.caption;
+    data->fontSize = t.fontSize;
+    data->fontFace = t.fontFace;
     d.dialog = std::move(data);
     RECT size = pixels(t.rect);
     int64_t x = size.left, y = size.top;
@@ -78,6 +69,9 @@ HWND build(UserState& s, const DialogTemplate& t, HWND owner, std::shared_ptr<Di
         w.parent = dialog;
         w.id = c.id;
         w.kind = c.kind;
+        w.align = c.align;
+        w.defaultButton = c.defaultButton;
+        w.automatic = c.automatic;
         findWindow(s, dialog)->children.push_back(w.handle);
     }
     raise(s, dialog);
@@ -140,6 +134,7 @@ INT_PTR WINAPI DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND own
     HWND dialog = nullptr;
     HWND firstControl = nullptr;
     HWND previousActive = nullptr;
+    HWND previousFocus = nullptr;
     {
         std::lock_guard lock(s.mutex);
         dialog = build(s, *tmpl, owner, data);
@@ -148,6 +143,7 @@ INT_PTR WINAPI DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND own
             firstControl = d->children.front();
         }
         previousActive = s.active;
+        previousFocus = s.focus;
         s.active = dialog;
     }
     auto ended = [&] {
@@ -155,6 +151,16 @@ INT_PTR WINAPI DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND own
         return data->ended || findWindow(s, dialog) == nullptr;
     };
     callProcedure(proc, dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(firstControl), initParam);
+    {
+        // The first control that takes the focus has it once the procedure has filled the
+        // controls, an edit with its whole text selected, as Windows opens a dialog.
+        std::lock_guard lock(s.mutex);
+        if (Window* d = findWindow(s, dialog)) {
+            if (Window* first = nextInTabOrder(s, *d, nullptr, false)) {
+                focusControl(s, *d, *first, true);
+            }
+        }
+    }
     if (!ended()) {
         zxw32::DialogDriver fn = nullptr;
         void* context = nullptr;
@@ -181,6 +187,9 @@ INT_PTR WINAPI DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND own
     removeWindow(s, dialog);
     if (s.active == nullptr && findWindow(s, previousActive) != nullptr) {
         s.active = previousActive;
+    }
+    if (s.focus == nullptr && findWindow(s, previousFocus) != nullptr) {
+        s.focus = previousFocus;
     }
     return data->result;
 }

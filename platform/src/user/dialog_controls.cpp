@@ -104,6 +104,8 @@ const char* controlKindName(ControlKind kind) {
         return "button";
     case ControlKind::Static:
         return "static";
+    case ControlKind::GroupBox:
+        return "groupbox";
     }
     return "static";
 }
@@ -138,6 +140,9 @@ BOOL WINAPI SetDlgItemTextA(HWND dialog, int id, LPCSTR text) {
         return noControl();
     }
     c->title = text ? text : "";
+    // A new text puts an edit's caret at its start, as WM_SETTEXT does.
+    c->selection = EditSelection{};
+    c->scroll = 0;
     return TRUE;
 }
 

@@ -60,26 +60,68 @@ std::optional<RECT> rectangle(const std::vector<std::string>& f, size_t first) {
     return RECT{*x, *y, static_cast<int>(right), static_cast<int>(bottom)};
 }
 
-std::optional<ControlKind> kind(const std::string& name) {
-    if (name == "EDIT") {
-        return ControlKind::Edit;
+// The kind words and what each stands for; the first of a kind's words is the one written.
+struct KindWord {
+    const char* word;
+    ControlKind kind;
+    TextAlign align;
+    bool defaultButton;
+    bool automatic;
+};
+constexpr KindWord kKindWords[] = {
+    {"EDIT", ControlKind::Edit, TextAlign::Left, false, true},
+    {"CHECKBOX", ControlKind::CheckBox, TextAlign::Left, false, true},
+    {"PLAINCHECKBOX", ControlKind::CheckBox, TextAlign::Left, false, false},
+    {"RADIO", ControlKind::Radio, TextAlign::Left, false, true},
+    {"PLAINRADIO", ControlKind::Radio, TextAlign::Left, false, false},
+    {"BUTTON", ControlKind::Button, TextAlign::Left, false, true},
+    {"DEFBUTTON", ControlKind::Button, TextAlign::Left, true, true},
+    {"STATIC", ControlKind::Static, TextAlign::Left, false, true},
+    {"LTEXT", ControlKind::Static, TextAlign::Left, false, true},
+    {"CTEXT", ControlKind::Static, TextAlign::Center, false, true},
+    {"RTEXT", ControlKind::Static, TextAlign::Right, false, true},
+    {"GROUPBOX", ControlKind::GroupBox, TextAlign::Left, false, true},
+};
+
+// Whether a kind word carries the style that matters for the control's kind.
+bool sameStyle(const KindWord& k, const ControlTemplate& c) {
+    switch (c.kind) {
+    case ControlKind::Static:
+        return k.align == c.align;
+    case ControlKind::Button:
+        return k.defaultButton == c.defaultButton;
+    case ControlKind::CheckBox:
+    case ControlKind::Radio:
+        return k.automatic == c.automatic;
+    default:
+        return true;
     }
-    if (name == "CHECKBOX") {
-        return ControlKind::CheckBox;
-    }
-    if (name == "RADIO") {
-        return ControlKind::Radio;
-    }
-    if (name == "BUTTON") {
-        return ControlKind::Button;
-    }
-    if (name == "STATIC") {
-        return ControlKind::Static;
+}
+
+std::optional<ControlTemplate> controlOfKind(const std::string& name) {
+    for (const KindWord& k : kKindWords) {
+        if (name == k.word) {
+            ControlTemplate c;
+            c.kind = k.kind;
+            c.align = k.align;
+            c.defaultButton = k.defaultButton;
+            c.automatic = k.automatic;
+            return c;
+        }
     }
     return std::nullopt;
 }
 
 } // namespace
+
+const char* controlToken(const ControlTemplate& control) {
+    for (const KindWord& k : kKindWords) {
+        if (k.kind == control.kind && sameStyle(k, control)) {
+            return k.word;
+        }
+    }
+    return "STATIC";
+}
 
 std::optional<DialogTemplate> readDialogTemplate(const unsigned char* data, size_t size) {
     if (data == nullptr) {
@@ -111,12 +153,15 @@ std::optional<DialogTemplate> readDialogTemplate(const unsigned char* data, size
             t.fontFace = unescape(f[2]);
         } else if (key == "CONTROL" && f.size() == 8) {
             auto id = integer(f[1]);
-            auto k = kind(f[2]);
+            auto c = controlOfKind(f[2]);
             auto r = rectangle(f, 3);
-            if (!id || !k || !r) {
+            if (!id || !c || !r) {
                 return std::nullopt;
             }
-            t.controls.push_back(ControlTemplate{*id, *k, *r, unescape(f[7])});
+            c->id = *id;
+            c->rect = *r;
+            c->text = unescape(f[7]);
+            t.controls.push_back(std::move(*c));
         } else if (!(key.empty() && f.size() == 1)) {
             return std::nullopt;
         }

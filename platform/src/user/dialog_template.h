@@ -2,8 +2,10 @@
 //   DIALOG\tx\ty\tw\th
 //   CAPTION\t<text>
 //   FONT\t<size>\t<face>
-//   CONTROL\t<id>\t<EDIT|CHECKBOX|RADIO|BUTTON|STATIC>\tx\ty\tw\th\t<text>
-// with \\, \t and \n escaped in texts.
+//   CONTROL\t<id>\t<kind>\tx\ty\tw\th\t<text>
+// with \\, \t and \n escaped in texts. The kinds: EDIT; CHECKBOX and RADIO (automatic),
+// PLAINCHECKBOX and PLAINRADIO (the procedure checks them); BUTTON and DEFBUTTON (the default
+// push button); STATIC (left-aligned text, also LTEXT), CTEXT, RTEXT; GROUPBOX.
 #pragma once
 
 #include <cstddef>
@@ -16,12 +18,20 @@
 
 namespace zxw32::user {
 
+enum class TextAlign { Left, Center, Right };
+
 struct ControlTemplate {
     int id = 0;
     ControlKind kind = ControlKind::Static;
     RECT rect{0, 0, 0, 0}; // dialog units
     std::string text;
+    TextAlign align = TextAlign::Left; // static texts
+    bool defaultButton = false;        // push buttons
+    bool automatic = true;             // check boxes and radios that check themselves
 };
+
+// The kind word of a control as the embedded format writes it.
+const char* controlToken(const ControlTemplate& control);
 
 struct DialogTemplate {
     RECT rect{0, 0, 0, 0}; // dialog units

@@ -115,6 +115,8 @@ LRESULT WINAPI DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_GETTEXTLENGTH:
     case BM_GETCHECK:
     case BM_SETCHECK:
+    case EM_GETSEL:
+    case EM_SETSEL:
         break;
     default:
         return 0;
@@ -128,6 +130,8 @@ LRESULT WINAPI DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM l
     switch (message) {
     case WM_SETTEXT:
         w->title = lParam ? reinterpret_cast<const char*>(lParam) : "";
+        w->selection = EditSelection{};
+        w->scroll = 0;
         return TRUE;
     case WM_GETTEXT: {
         char* buffer = reinterpret_cast<char*>(lParam);
@@ -143,6 +147,34 @@ LRESULT WINAPI DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM l
         return static_cast<LRESULT>(w->title.size());
     case BM_GETCHECK:
         return w->check;
+    case EM_GETSEL: {
+        // Start and end of the selection, each also stored where the pointers ask.
+        clampSelection(w->title, w->selection);
+        const auto start = static_cast<DWORD>(w->selection.start());
+        const auto end = static_cast<DWORD>(w->selection.end());
+        if (wParam != 0) {
+            *reinterpret_cast<DWORD*>(wParam) = start;
+        }
+        if (lParam != 0) {
+            *reinterpret_cast<DWORD*>(lParam) = end;
+        }
+        return static_cast<LRESULT>(MAKELONG(start, end));
+    }
+    case EM_SETSEL: {
+        // From wParam to lParam; a negative start removes the selection, a negative end
+        // (or one past the text) means the end of the text.
+        const auto length = static_cast<LONG_PTR>(w->title.size());
+        const auto from = static_cast<LONG_PTR>(static_cast<int>(wParam));
+        const auto to = static_cast<LONG_PTR>(static_cast<int>(lParam));
+        if (from < 0) {
+            w->selection.anchor = w->selection.caret;
+        } else {
+            w->selection.anchor = static_cast<size_t>(std::min(from, length));
+            w->selection.caret = static_cast<size_t>(to < 0 ? length : std::min(to, length));
+        }
+        clampSelection(w->title, w->selection);
+        return TRUE;
+    }
     default: // BM_SETCHECK
         w->check = static_cast<UINT>(wParam);
         return 0;

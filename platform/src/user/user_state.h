@@ -13,12 +13,23 @@
 #include <winuser.h>
 #include <zxw32/user_ext.h>
 
+#include "dialog_template.h"
+#include "edit_text.h"
+
 namespace zxw32::user {
 
 struct DialogData {
     DLGPROC proc = nullptr;
     bool ended = false;
     INT_PTR result = 0;
+    // The template's font, which the dialog is drawn in.
+    int fontSize = 0;
+    std::string fontFace;
+    // The mouse: the button or box held down (and whether the pointer is over it), or the
+    // edit whose selection a drag extends.
+    HWND pressed = nullptr;
+    bool pressedInside = false;
+    HWND selecting = nullptr;
 };
 
 struct Window {
@@ -34,6 +45,11 @@ struct Window {
     int id = 0;
     ControlKind kind = ControlKind::Static;
     UINT check = BST_UNCHECKED;
+    TextAlign align = TextAlign::Left;  // static texts
+    bool defaultButton = false;         // the template's default push button
+    bool automatic = true;              // check boxes and radios that check themselves
+    EditSelection selection;            // edits
+    int scroll = 0;                     // edits: pixels of text scrolled out on the left
     std::vector<HWND> children;         // in template order
     std::shared_ptr<DialogData> dialog; // shared with the running DialogBoxParamA
 };

@@ -2,6 +2,7 @@
 // the on_* script handlers) bound to one host.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -49,6 +50,9 @@ public:
     // Calls the movie's on_frame(seconds) (seconds since the movie started) when it is
     // defined; returns whether it is. Throws ScriptError.
     bool frame(double seconds);
+    // Calls the movie's on_mouse_move(x, y) (the pointer's stage position, as a player sees
+    // it move) when it is defined; returns whether it is. Throws ScriptError.
+    bool mouseMove(int32_t x, int32_t y);
     // Loads a saved movie: its stage, cast and score, then its script (when it carries one)
     // in a fresh environment in which movie.loaded is true, then its on_start_movie. When the
     // file is bad or the script fails, the previous movie stays as it was (members, sprites,
