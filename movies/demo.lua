@@ -4,6 +4,9 @@
 stage.size(540, 615)
 stage.color(0x4A3018)  -- 0xBBGGRR: a dark slate blue
 
+-- Members that the movie's handlers work with while it plays (below).
+local live = {}
+
 -- Kinds whose plug-in was found; the demo shows what is installed.
 local installed = {}
 for _, k in ipairs(host.kinds()) do installed[k.symbol] = true end
@@ -53,6 +56,7 @@ if installed.tallydisc then
                                     BackColorLeft = 0x000000, ForeColorLeft = 0xFFFFFF},
                          20, 140, 18)
   local m = ticker:member()
+  live.ticker = m
   for _ = 1, 37 do
     m.Value = m.Value + 0.75
     stage.idle()
@@ -96,6 +100,7 @@ if installed.glidebar and installed.dialgauge then
   tuner.XMinimum, tuner.XMaximum, tuner.Value, tuner.SmallStep = 0, 100, 35, 4
   local knob = score.add(tuner, {left = 20, top = 190, right = 210, bottom = 210})
   local meter = cast.new("dialgauge", "meter")
+  live.tuner, live.meter = tuner, meter
   meter.SpeedColor, meter.BackColor = 0x00A0FF, 0xF0F0F0
   score.add(meter, {left = 20, top = 218, right = 210, bottom = 250})
   stage.render()
@@ -128,6 +133,7 @@ if installed.plotmark then
   -- A graph with a fitted line through measured points, picked so that its equation shows,
   -- below the other kinds across the whole stage.
   local graph = cast.new("plotmark", "graph")
+  live.graph = graph
   graph.XLabelString, graph.YLabelString = "Load (kg)", "Length (cm)"
   graph.CurveStyle = 2
   graph.CurrentSymbol = 3
@@ -194,4 +200,25 @@ if installed.keypadix then
   local keys = score.add(calculator, {left = 440, top = 13, right = 524, bottom = 167})
   keys:type("355/113=")
   keys:mouse_up(0, 0)
+end
+
+-- Played in a window (`zentrix play movies/demo.lua`) the movie lives: the ticker counts,
+-- the meter follows the tuner, an equation works itself out again after a click or typing,
+-- the graph traces its curve under the mouse with a cross-hair cursor. `zentrix run` never
+-- calls these, so the picture it writes stays as above.
+function on_frame(seconds)
+  if live.ticker then live.ticker.Value = 27.75 + seconds end
+  if live.meter then live.meter.YSpeed = live.tuner.Value end
+end
+
+function on_refresh(sprite)
+  if sprite:member():kind() == "formulon" then sprite:member():call("Calculate") end
+end
+
+function on_mouse_move(x, y)
+  if live.graph then live.graph.MouseMove = 1 end
+end
+
+function on_set_sprite_cursor(sprite, code)
+  stage.cursor_shape(code == 2 and "cross" or "arrow")
 end

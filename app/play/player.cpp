@@ -80,6 +80,21 @@ double Player::elapsed() const {
 
 namespace {
 
+// What a redraw of single sprites cannot notice: the score's sprites and their rectangles,
+// the stage's size and colour.
+std::string sceneOf(zxhost::Host& host) {
+    std::string scene = std::to_string(host.stage().width()) + "x" +
+                        std::to_string(host.stage().height()) + "/" +
+                        std::to_string(host.stage().color());
+    for (const zxhost::Sprite* sprite : host.sprites()) {
+        const zxhost::Rect& r = sprite->rect();
+        scene += "|" + std::to_string(sprite->id()) + ":" + std::to_string(sprite->ink()) + ":" +
+                 std::to_string(r.left) + "," + std::to_string(r.top) + "," +
+                 std::to_string(r.right) + "," + std::to_string(r.bottom);
+    }
+    return scene;
+}
+
 int32_t modifiersNow() {
     return hostModifiers(static_cast<uint16_t>(SDL_GetModState()));
 }
@@ -201,11 +216,21 @@ bool Player::step() {
         }
     }
     s.cursors.follow();
-    if (s.host.takeRedrawRequests() > 0 || s.needsShow) {
+    const std::vector<int32_t> asked = s.host.takeRedrawRequests();
+    if (const std::string scene = sceneOf(s.host); scene != s.scene) {
+        // A script moved, added or removed a sprite, or changed the stage: all of it again.
+        s.scene = scene;
+        s.needsShow = true;
+    }
+    if (!asked.empty() || s.needsShow) {
         const double renderStart = s.now();
-        s.host.stage().render();
-        // The render's own idle pass asked again for what it drew.
-        s.host.takeRedrawRequests();
+        if (s.needsShow) {
+            s.host.stage().render();
+            // The render's own idle pass asked again for what it drew.
+            s.host.takeRedrawRequests();
+        } else {
+            s.host.stage().renderSprites(asked);
+        }
         s.window.show(s.host.stage().bits(), s.host.stage().width(), s.host.stage().height());
         const double renderMs = (s.now() - renderStart) * 1000.0;
         s.stats.renderTotal += renderMs;

@@ -25,6 +25,7 @@ struct Player::State {
     double lastReport = 0;
     bool quit = false;
     bool needsShow = true;
+    std::string scene; // the score and stage as last shown (sceneOf)
     HWND foreground = nullptr;
     bool topmost = false;
     POINT pointer{0, 0}; // where the player last put the cursor, stage coordinates

@@ -1,5 +1,6 @@
 // The Host facade and the inner state it owns: services, modules, members, sprites,
 // handlers and the event log.
+#include <algorithm>
 #include <cstdlib>
 #include <sstream>
 
@@ -270,8 +271,11 @@ void Host::setHandlerLookup(HandlerLookup lookup) {
     impl_->handlerLookup = std::move(lookup);
 }
 
-int32_t Host::takeRedrawRequests() {
-    return std::exchange(impl_->pendingRedraws, 0);
+std::vector<int32_t> Host::takeRedrawRequests() {
+    std::vector<int32_t> ids = std::exchange(impl_->pendingRedraws, {});
+    std::sort(ids.begin(), ids.end());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    return ids;
 }
 
 std::vector<Message> Host::messages() {

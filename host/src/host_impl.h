@@ -1,6 +1,7 @@
 // The host's inner state, shared by the service objects, members, sprites and the stage.
 #pragma once
 
+#include <algorithm>
 #include <exception>
 #include <map>
 #include <memory>
@@ -82,8 +83,16 @@ public:
     SymbolTable symbols;
     ValueStore values;
     TestHooks hooks;
-    // Redraw requests (Idle's redraw service and SpriteHost) since the player last took them.
-    int32_t pendingRedraws = 0;
+    // Sprites that asked to be redrawn (Idle's redraw service and SpriteHost) since a player
+    // last took them, in the order asked; a sprite may appear more than once.
+    std::vector<int32_t> pendingRedraws;
+    // Bounded: a host that never takes them keeps one entry per sprite at most.
+    void notePendingRedraw(int32_t spriteId) {
+        if (pendingRedraws.size() < 4096 || std::find(pendingRedraws.begin(), pendingRedraws.end(),
+                                                      spriteId) == pendingRedraws.end()) {
+            pendingRedraws.push_back(spriteId);
+        }
+    }
 
     ServiceObjects services;
     RedrawServiceObject redraw;

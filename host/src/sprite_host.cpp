@@ -12,7 +12,7 @@ namespace {
 zx::Result ZX_CALL spriteHostRedraw(zx::SpriteHost* self) {
     auto* object = objectOf<SpriteHostObject>(self);
     HostImpl& host = *object->base.host;
-    ++host.pendingRedraws;
+    host.notePendingRedraw(object->spriteId);
     host.hooks.record(host.hooks.records.spriteHostRedraws, object->spriteId);
     return zx::kOk;
 }
@@ -70,7 +70,7 @@ zx::Result ZX_CALL redrawRequest(zx::RedrawService* self, intptr_t value) {
     auto* object = objectOf<RedrawServiceObject>(self);
     ++object->requests;
     HostImpl& host = *object->base.host;
-    ++host.pendingRedraws;
+    host.notePendingRedraw(object->spriteId);
     host.hooks.record(host.hooks.records.redrawRequests, RedrawRequest{object->spriteId, value});
     if (host.hooks.duringRedrawRequest) {
         try {

@@ -182,6 +182,35 @@ void drawBitmapSprite(uint32_t* bits, int32_t width, int32_t height, const Sprit
 
 } // namespace
 
+void Stage::drawSprite(Sprite& sprite) {
+    if (sprite.actor()) {
+        sprite.draw(dc_, 1);
+        GdiFlush();
+    } else if (!sprite.member().dib().empty()) {
+        drawBitmapSprite(bits_, width_, height_, sprite);
+    }
+}
+
+// The caret, when a plug-in shows it on the stage: inverted pixels, as the system draws it
+// (a width of 0 is one pixel). Inverting the same place again takes it away.
+void Stage::drawCaret() {
+    caretDrawn_ = RECT{0, 0, 0, 0};
+    const platform::Caret caret = platform::caret();
+    if (!caret.visible || caret.owner != window_) {
+        return;
+    }
+    const int32_t w = std::max(caret.width, 1), h = std::max(caret.height, 1);
+    const RECT r{std::max(0, caret.x), std::max(0, caret.y),
+                 static_cast<LONG>(std::min<int64_t>(width_, int64_t{caret.x} + w)),
+                 static_cast<LONG>(std::min<int64_t>(height_, int64_t{caret.y} + h))};
+    for (LONG y = r.top; y < r.bottom; ++y) {
+        for (LONG x = r.left; x < r.right; ++x) {
+            bits_[static_cast<int64_t>(y) * width_ + x] ^= 0xFFFFFF;
+        }
+    }
+    caretDrawn_ = r;
+}
+
 void Stage::render() {
     idle();
     GdiFlush();
@@ -193,29 +222,91 @@ void Stage::render() {
         bits_[i] = fill;
     }
     for (int32_t id : host_->roster.spriteIds()) {
-        Sprite* sprite = host_->spriteById(id);
-        if (!sprite) {
-            continue;
-        }
-        if (sprite->actor()) {
-            sprite->draw(dc_, 1);
-            GdiFlush();
-        } else if (!sprite->member().dib().empty()) {
-            drawBitmapSprite(bits_, width_, height_, *sprite);
+        if (Sprite* sprite = host_->spriteById(id)) {
+            drawSprite(*sprite);
         }
     }
-    // The caret, when a plug-in shows it on the stage: inverted pixels, as the system
-    // draws it (a width of 0 is one pixel).
-    const platform::Caret caret = platform::caret();
-    if (caret.visible && caret.owner == window_) {
-        const int32_t w = std::max(caret.width, 1), h = std::max(caret.height, 1);
-        for (int32_t y = std::max(0, caret.y); y < std::min(height_, caret.y + h); ++y) {
-            for (int32_t x = std::max(0, caret.x); x < std::min(width_, caret.x + w); ++x) {
-                bits_[static_cast<int64_t>(y) * width_ + x] ^= 0xFFFFFF;
+    drawCaret();
+    host_->rethrowPending();
+}
+
+namespace {
+
+bool overlaps(const Rect& a, const Rect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+} // namespace
+
+int32_t Stage::renderSprites(const std::vector<int32_t>& spriteIds) {
+    GdiFlush();
+    if (!bits_) {
+        return 0;
+    }
+    // The sprites in score order, and which of them are redrawn: the asked ones, then every
+    // sprite that overlaps one already taken, until nothing changes. Whole sprites are
+    // redrawn, so a sprite that resets its clipping paints nothing it should not.
+    std::vector<Sprite*> sprites;
+    for (int32_t id : host_->roster.spriteIds()) {
+        if (Sprite* sprite = host_->spriteById(id)) {
+            sprites.push_back(sprite);
+        }
+    }
+    std::vector<bool> taken(sprites.size(), false);
+    std::vector<size_t> queue;
+    for (size_t i = 0; i < sprites.size(); ++i) {
+        if (std::find(spriteIds.begin(), spriteIds.end(), sprites[i]->id()) != spriteIds.end()) {
+            taken[i] = true;
+            queue.push_back(i);
+        }
+    }
+    while (!queue.empty()) {
+        const Rect r = sprites[queue.back()]->rect();
+        queue.pop_back();
+        for (size_t j = 0; j < sprites.size(); ++j) {
+            if (!taken[j] && overlaps(r, sprites[j]->rect())) {
+                taken[j] = true;
+                queue.push_back(j);
             }
         }
     }
+    // The old caret goes first: the sprites drawn below may or may not cover it.
+    for (LONG y = caretDrawn_.top; y < caretDrawn_.bottom; ++y) {
+        for (LONG x = caretDrawn_.left; x < caretDrawn_.right; ++x) {
+            bits_[static_cast<int64_t>(y) * width_ + x] ^= 0xFFFFFF;
+        }
+    }
+    const uint32_t fill = toBgr(color_);
+    for (size_t i = 0; i < sprites.size(); ++i) {
+        if (!taken[i]) {
+            continue;
+        }
+        const Rect& r = sprites[i]->rect();
+        const int64_t top = std::max<int64_t>(0, r.top),
+                      bottom = std::min<int64_t>(height_, r.bottom);
+        const int64_t left = std::max<int64_t>(0, r.left),
+                      right = std::min<int64_t>(width_, r.right);
+        for (int64_t y = top; y < bottom; ++y) {
+            std::fill(bits_ + y * width_ + left, bits_ + y * width_ + std::max(left, right), fill);
+        }
+    }
+    // By id from here on: a sprite's Draw may run a handler that removes other sprites.
+    std::vector<int32_t> ids;
+    for (size_t i = 0; i < sprites.size(); ++i) {
+        if (taken[i]) {
+            ids.push_back(sprites[i]->id());
+        }
+    }
+    int32_t drawn = 0;
+    for (int32_t id : ids) {
+        if (Sprite* sprite = host_->spriteById(id)) {
+            drawSprite(*sprite);
+            ++drawn;
+        }
+    }
+    drawCaret();
     host_->rethrowPending();
+    return drawn;
 }
 
 uint32_t Stage::pixel(int32_t x, int32_t y) const {

@@ -152,6 +152,41 @@ TEST_F(ProgramTest, RunWithOutputRendersAndRenderReproducesTheMovie) {
     EXPECT_EQ(slurp(dir_ / "run.png"), slurp(dir_ / "render.png"));
 }
 
+TEST_F(ProgramTest, PlayRunsTheMovieAndItsFrameHandlerInAWindow) {
+    const std::string headless = "SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy";
+    write("m.lua", R"(
+      if not movie.loaded then
+        stage.size(120, 40)
+        local m = cast.new("tallydisc", "count")
+        score.add(m, {left = 10, top = 10, right = 110, bottom = 30})
+        movie.save("m.json")
+      end
+      function on_frame(seconds)
+        cast.get("count").Value = seconds * 10
+        if seconds > 0.5 and not saved then
+          saved = true
+          stage.render()
+          stage.save_png(movie.loaded and "from_movie.png" or "from_script.png")
+        end
+      end
+    )");
+    const Outcome script = zentrix("play m.lua --seconds 1 -v", headless);
+    EXPECT_EQ(script.status, 0) << script.err;
+    EXPECT_TRUE(isPng("from_script.png"));
+    EXPECT_NE(script.err.find("frames in all in"), std::string::npos) << script.err;
+    // The saved movie plays with the script it carries.
+    const Outcome saved = zentrix("play m.json --seconds 1", headless);
+    EXPECT_EQ(saved.status, 0) << saved.err;
+    EXPECT_TRUE(isPng("from_movie.png"));
+    // A frame handler that fails ends the player with its one line.
+    write("bad.lua", "function on_frame() error('stuck') end");
+    const Outcome bad = zentrix("play bad.lua --seconds 1", headless);
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_NE(bad.err.find("stuck"), std::string::npos) << bad.err;
+    EXPECT_EQ(zentrix("play m.lua --scale 9").status, 2);
+    EXPECT_EQ(zentrix("run m.lua --seconds 2").status, 2);
+}
+
 TEST_F(ProgramTest, DialogDrawsAMembersDialogFromAScriptOrASavedMovie) {
     write("m.lua", R"(
       if not movie.loaded then

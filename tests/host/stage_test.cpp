@@ -56,6 +56,32 @@ TEST_F(StageWithCounter, RenderFillsTheStageAndDrawsTheSpriteInsideItsRectangle)
     host.stage().savePng(zxtest::scratchPath("counter_stage.png"));
 }
 
+TEST_F(StageWithCounter, RedrawingSingleSpritesMatchesAFullRenderAndLeavesOthersAlone) {
+    zxhost::Member& other = host.newMember("tallydisc", "other");
+    other.setProp("Value", 7.0);
+    host.addSprite(other, zxhost::Rect{100, 30, 160, 46});
+    zxhost::Member& above = host.newMember("tallydisc", "above");
+    zxhost::Sprite& over = host.addSprite(above, zxhost::Rect{50, 40, 90, 56}); // over odo
+    host.stage().render();
+    host.takeRedrawRequests();
+    const auto snapshot = [&] {
+        const uint32_t* bits = host.stage().bits();
+        return std::vector<uint32_t>(bits, bits + 200 * 100);
+    };
+    member->setProp("Value", 987.0);
+    host.stage().idle();
+    const std::vector<int32_t> asked = host.takeRedrawRequests();
+    ASSERT_EQ(asked, std::vector<int32_t>{sprite->id()});
+    // odo and the sprite lying over it, not "other".
+    EXPECT_EQ(host.stage().renderSprites(asked), 2);
+    const std::vector<uint32_t> partial = snapshot();
+    host.stage().render();
+    EXPECT_EQ(partial, snapshot());
+    // A removed sprite asks for nothing.
+    host.removeSprite(over);
+    EXPECT_EQ(host.stage().renderSprites({999}), 0);
+}
+
 TEST_F(StageWithCounter, EventsCarryStageCoordinatesAndMoveTheCursorThere) {
     const auto outcome = sprite->event(zxhost::event::kMouseDown, 5, 7);
     EXPECT_EQ(outcome.code, 0);

@@ -117,9 +117,9 @@ public:
     void removeHandler(const std::string& name);
     void setHandlerLookup(HandlerLookup lookup);
 
-    // Redraw requests the sprites made (their Idle's redraw service and SpriteHost) since
-    // the last call; the count starts again at zero.
-    int32_t takeRedrawRequests();
+    // The ids of the sprites that asked to be redrawn (their Idle's redraw service and
+    // SpriteHost) since the last call, each once, in ascending order.
+    std::vector<int32_t> takeRedrawRequests();
 
     // --- event log ---
     // Drains the event log (the USER layer's events and the host's output), oldest first.

@@ -12,6 +12,7 @@ namespace zxhost {
 
 class HostImpl;
 class Host;
+class Sprite;
 
 class Stage {
 public:
@@ -40,6 +41,13 @@ public:
     // Idle pass, fill with the stage colour, Draw of every sprite in score order through a
     // draw context of kind 1 on the stage DC, then the caret when it is visible on the stage.
     void render();
+    // Redraws only what the given sprites cover, as a window system repaints what was
+    // invalidated: the rectangles of these sprites and of every sprite that overlaps them
+    // (and so on, until no other sprite overlaps), filled with the stage colour, then those
+    // sprites drawn in score order, then the caret. Sprites elsewhere keep their pixels (a
+    // graph's trace overlay survives a counter ticking beside it). No idle pass. Returns the
+    // number of sprites drawn.
+    int32_t renderSprites(const std::vector<int32_t>& spriteIds);
     // A surface pixel as 0xBBGGRR; 0 outside the stage.
     uint32_t pixel(int32_t x, int32_t y) const;
     // Writes the surface as PNG; throws Error when the file cannot be written.
@@ -88,6 +96,10 @@ private:
     HGDIOBJ oldBitmap_ = nullptr;
     uint32_t* bits_ = nullptr;
     std::vector<Surface> retired_;
+    // Where the last render inverted the caret's pixels (empty when it did not).
+    RECT caretDrawn_{0, 0, 0, 0};
+    void drawCaret();
+    void drawSprite(Sprite& sprite);
 };
 
 } // namespace zxhost
