@@ -17,6 +17,7 @@
 
 #include "dib_canvas.h"
 #include "locations.h"
+#include "movie_start.h"
 #include "render_command.h"
 
 namespace fs = std::filesystem;
@@ -95,15 +96,7 @@ int drawDialog(const CommandLine& cmd) {
     // The movie as it plays: a script with its start handler, or a saved movie with its own
     // script.
     zxlua::MovieScript script(host);
-    const fs::path movie = cmd.input;
-    if (movie.extension() == ".json") {
-        for (const std::string& warning : script.loadMovie(movie)) {
-            std::fprintf(stderr, "zentrix: warning: %s\n", warning.c_str());
-        }
-    } else {
-        script.runFile(movie);
-        script.startMovie();
-    }
+    startMovieFile(script, cmd.input);
     return drawMemberDialog(host, cmd);
 }
 

@@ -1,6 +1,7 @@
 #include "play_command.h"
 
 #include "locations.h"
+#include "movie_start.h"
 #include "player.h"
 #include "render_command.h"
 #include "sdl_handles.h"
@@ -22,14 +23,7 @@ int playMovie(const CommandLine& cmd) {
     if (cmd.verbose) {
         movie.onMessage(echoMessage);
     }
-    if (file.extension() == ".json") {
-        for (const std::string& warning : movie.loadMovie(file)) {
-            std::fprintf(stderr, "zentrix: warning: %s\n", warning.c_str());
-        }
-    } else {
-        movie.runFile(file);
-        movie.startMovie();
-    }
+    startMovieFile(movie, file);
     play::SdlSession sdl;
     play::PlayOptions options;
     options.title = file.stem().string() + " - Zentrix";

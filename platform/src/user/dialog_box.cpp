@@ -11,6 +11,7 @@
 
 #include "../kernel/module_registry.h"
 #include "dialog_focus.h"
+#include "callback_slot.h"
 #include "dialog_internal.h"
 #include "dialog_layout.h"
 #include "dialog_template.h"
@@ -20,14 +21,9 @@ using namespace zxw32::user;
 
 namespace {
 
-struct Driver {
-    std::mutex mutex;
-    zxw32::DialogDriver driver = nullptr;
-    void* context = nullptr;
-};
-
-Driver& driver() {
-    static Driver* d = new Driver;
+// Never destroyed: plug-ins may open dialogs from their own static destructors.
+CallbackSlot<zxw32::DialogDriver>& driver() {
+    static auto* d = new CallbackSlot<zxw32::DialogDriver>;
     return *d;
 }
 
@@ -87,10 +83,7 @@ INT_PTR callProcedure(DLGPROC proc, HWND dialog, UINT message, WPARAM wParam, LP
 namespace zxw32 {
 
 void setDialogDriver(DialogDriver fn, void* context) {
-    Driver& d = driver();
-    std::lock_guard lock(d.mutex);
-    d.driver = fn;
-    d.context = context;
+    driver().set(fn, context);
 }
 
 } // namespace zxw32
@@ -162,14 +155,7 @@ INT_PTR WINAPI DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND own
         }
     }
     if (!ended()) {
-        zxw32::DialogDriver fn = nullptr;
-        void* context = nullptr;
-        {
-            Driver& d = driver();
-            std::lock_guard lock(d.mutex);
-            fn = d.driver;
-            context = d.context;
-        }
+        const auto [fn, context] = driver().get();
         int button = fn != nullptr ? fn(dialog, context) : IDCANCEL;
         if (!ended()) {
             callProcedure(proc, dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),

@@ -1,21 +1,15 @@
 // MessageBoxA and MessageBeep: recorded in the event log and answered at once, so that a box
 // never blocks a test or a headless run; a player that shows boxes to a person installs a
 // handler that asks.
-#include <mutex>
-
 #include <winuser.h>
 #include <zxw32/user_ext.h>
 
+#include "callback_slot.h"
+
 namespace {
 
-struct BoxHandler {
-    std::mutex mutex;
-    zxw32::MessageBoxHandler handler = nullptr;
-    void* context = nullptr;
-};
-
-BoxHandler& boxHandler() {
-    static BoxHandler* h = new BoxHandler;
+zxw32::user::CallbackSlot<zxw32::MessageBoxHandler>& boxHandler() {
+    static auto* h = new zxw32::user::CallbackSlot<zxw32::MessageBoxHandler>;
     return *h;
 }
 
@@ -41,10 +35,7 @@ int firstButton(UINT type) {
 namespace zxw32 {
 
 void setMessageBoxHandler(MessageBoxHandler handler, void* context) {
-    BoxHandler& h = boxHandler();
-    std::lock_guard lock(h.mutex);
-    h.handler = handler;
-    h.context = context;
+    boxHandler().set(handler, context);
 }
 
 } // namespace zxw32
@@ -55,14 +46,7 @@ int WINAPI MessageBoxA(HWND, LPCSTR text, LPCSTR caption, UINT type) {
     // A null caption shows as "Error" on Windows.
     zxw32::logEvent(zxw32::Event{"messagebox", text ? text : "", caption ? caption : "Error",
                                  static_cast<long>(type)});
-    zxw32::MessageBoxHandler handler = nullptr;
-    void* context = nullptr;
-    {
-        BoxHandler& h = boxHandler();
-        std::lock_guard lock(h.mutex);
-        handler = h.handler;
-        context = h.context;
-    }
+    const auto [handler, context] = boxHandler().get();
     if (handler != nullptr) {
         return handler(text ? text : "", caption ? caption : "Error", type, context);
     }
