@@ -140,6 +140,28 @@ TEST(DialogView, AnAutomaticRadioUnchecksTheOthersOfItsRun) {
     EXPECT_EQ(plain.played, (std::vector<WPARAM>{MAKEWPARAM(1101, BN_CLICKED)}));
 }
 
+TEST(DialogView, ArrowsMoveRoundARadioGroupAndChooseTheRadioReached) {
+    ManagedDialog dialog;
+    dialog.play = [](HWND d) {
+        click(d, left);
+        EXPECT_TRUE(zxw32::dialogKey(d, VK_DOWN, false, false));
+        EXPECT_EQ(GetFocus(), GetDlgItem(d, right));
+        EXPECT_EQ(IsDlgButtonChecked(d, right), static_cast<UINT>(BST_CHECKED));
+        EXPECT_EQ(IsDlgButtonChecked(d, left), static_cast<UINT>(BST_UNCHECKED));
+        // Round the end of the run, not on to the box after it.
+        zxw32::dialogKey(d, VK_RIGHT, false, false);
+        zxw32::dialogKey(d, VK_RIGHT, false, false);
+        EXPECT_EQ(GetFocus(), GetDlgItem(d, left));
+        zxw32::dialogKey(d, VK_UP, false, false);
+        EXPECT_EQ(IsDlgButtonChecked(d, centre), static_cast<UINT>(BST_CHECKED));
+    };
+    dialog.run();
+    EXPECT_EQ(dialog.played,
+              (std::vector<WPARAM>{MAKEWPARAM(left, BN_CLICKED), MAKEWPARAM(right, BN_CLICKED),
+                                   MAKEWPARAM(centre, BN_CLICKED), MAKEWPARAM(left, BN_CLICKED),
+                                   MAKEWPARAM(centre, BN_CLICKED)}));
+}
+
 TEST(DialogView, TabVisitsTheControlsThatTakeFocusInTemplateOrder) {
     ManagedDialog dialog;
     dialog.play = [](HWND d) {

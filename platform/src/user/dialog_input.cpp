@@ -60,9 +60,33 @@ size_t caretAt(const Window& dialog, const Window& edit, int x) {
     return best;
 }
 
+// A radio's group: the run of consecutive radios around it in template order, as positions
+// in the dialog's children, and the radio's own position.
+struct RadioGroup {
+    size_t first;
+    size_t last;
+    size_t at;
+};
+RadioGroup radioGroup(UserState& s, const Window& dialog, const Window& radio) {
+    const auto& order = dialog.children;
+    const size_t at = std::find(order.begin(), order.end(), radio.handle) - order.begin();
+    const auto isRadio = [&](size_t i) {
+        Window* c = findWindow(s, order[i]);
+        return c != nullptr && c->kind == ControlKind::Radio;
+    };
+    RadioGroup g{at, at, at};
+    while (g.first > 0 && isRadio(g.first - 1)) {
+        --g.first;
+    }
+    while (g.last + 1 < order.size() && isRadio(g.last + 1)) {
+        ++g.last;
+    }
+    return g;
+}
+
 // What a click (or Space) does to the control itself before the procedure hears of it:
 // an automatic check box toggles; an automatic radio checks itself and unchecks the other
-// radios of its group, the run of consecutive radios around it in template order.
+// radios of its group.
 void actOn(UserState& s, Window& dialog, Window& control) {
     if (!control.automatic) {
         return;
@@ -74,22 +98,23 @@ void actOn(UserState& s, Window& dialog, Window& control) {
     if (control.kind != ControlKind::Radio) {
         return;
     }
-    const auto& order = dialog.children;
-    const size_t at = std::find(order.begin(), order.end(), control.handle) - order.begin();
-    const auto isRadio = [&](size_t i) {
-        Window* c = findWindow(s, order[i]);
-        return c != nullptr && c->kind == ControlKind::Radio;
-    };
-    size_t first = at, last = at;
-    while (first > 0 && isRadio(first - 1)) {
-        --first;
+    const RadioGroup g = radioGroup(s, dialog, control);
+    for (size_t i = g.first; i <= g.last; ++i) {
+        findWindow(s, dialog.children[i])->check = i == g.at ? BST_CHECKED : BST_UNCHECKED;
     }
-    while (last + 1 < order.size() && isRadio(last + 1)) {
-        ++last;
+}
+
+// The arrows move the focus round a radio group, and choose the radio they reach, as
+// Windows does for automatic radios.
+Window* radioByArrow(UserState& s, const Window& dialog, const Window& radio, UINT key) {
+    const bool forward = key == VK_RIGHT || key == VK_DOWN;
+    if (!forward && key != VK_LEFT && key != VK_UP) {
+        return nullptr;
     }
-    for (size_t i = first; i <= last; ++i) {
-        findWindow(s, order[i])->check = i == at ? BST_CHECKED : BST_UNCHECKED;
-    }
+    const RadioGroup g = radioGroup(s, dialog, radio);
+    const size_t count = g.last - g.first + 1;
+    const size_t next = g.first + (g.at - g.first + (forward ? 1 : count - 1)) % count;
+    return next == g.at ? nullptr : findWindow(s, dialog.children[next]);
 }
 
 std::optional<Press> click(UserState& s, Window& dialog, Window& control) {
@@ -252,7 +277,13 @@ bool dialogKey(HWND dialog, UINT virtualKey, bool shift, bool control) {
             }
             break;
         default:
-            if (focused != nullptr && focused->kind == ControlKind::Edit) {
+            if (focused != nullptr && focused->kind == ControlKind::Radio) {
+                if (Window* next = radioByArrow(s, *d, *focused, virtualKey)) {
+                    focusControl(s, *d, *next, false);
+                    press = click(s, *d, *next);
+                    changed = true;
+                }
+            } else if (focused != nullptr && focused->kind == ControlKind::Edit) {
                 if (auto key = editKeyFor(virtualKey, control)) {
                     changed = editKey(focused->title, focused->selection, *key, shift);
                 }
