@@ -6,6 +6,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -231,6 +233,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string program = "M, S = {}, {}\nstage.size(200, 150)\n";
     for (int calls = 0; !in.empty() && calls < 64; ++calls) {
         program += "pcall(function() " + call(in) + " end)\n";
+    }
+    // ZX_FUZZ_PRINT=1 shows the program an input makes, to read a finding as a script.
+    static const bool print = std::getenv("ZX_FUZZ_PRINT") != nullptr;
+    if (print) {
+        std::fputs(program.c_str(), stderr);
     }
     zxhost::Host& host = sharedHost();
     try {
