@@ -41,6 +41,21 @@ TEST_F(ScriptTest, RenderPaintsStageColourAndSpritesInScoreOrder) {
     EXPECT_EQ(integer("sprites"), 2);
 }
 
+TEST_F(ScriptTest, CursorShapeIsSetByNameAndReadBack) {
+    run(R"(
+        before = stage.cursor_shape()
+        crossed = stage.cursor_shape("cross")
+        hidden = stage.cursor_shape("none")
+        after = stage.cursor_shape("arrow")
+    )");
+    EXPECT_EQ(text("crossed"), "cross");
+    EXPECT_EQ(text("hidden"), "none");
+    EXPECT_EQ(text("after"), "arrow");
+    EXPECT_NE(errorOf(R"(stage.cursor_shape("spinner"))")
+                  .find("unknown shape 'spinner' (one of arrow, ibeam"),
+              std::string::npos);
+}
+
 TEST_F(ScriptTest, IdleCountsOneRedrawPerChangedSprite) {
     run(R"(
         local m = cast.new("tallydisc", "c")

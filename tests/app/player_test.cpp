@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "key_map.h"
+#include "message_boxes.h"
 #include "player.h"
 #include "sdl_handles.h"
 #include "stage_input.h"
@@ -20,6 +21,9 @@ protected:
     void SetUp() override {
         ::setenv("SDL_VIDEODRIVER", "offscreen", 1);
         ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+        // No window system at all: a message box must not reach a real display.
+        ::unsetenv("DISPLAY");
+        ::unsetenv("WAYLAND_DISPLAY");
         ScriptTest::SetUp();
     }
     void TearDown() override {
@@ -284,6 +288,36 @@ TEST_F(PlayerTest, ARightClickOpensTheMembersDialogAndOkAppliesIt) {
     EXPECT_TRUE(frame());
     run("low = volume.XMinimum");
     EXPECT_EQ(number("low"), -50.0);
+}
+
+TEST_F(PlayerTest, TheCursorShapeAScriptSetsIsTheWindows) {
+    run("stage.size(40, 40)");
+    open();
+    run(R"(stage.cursor_shape("none"))");
+    frame();
+    EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), SDL_DISABLE);
+    run(R"(stage.cursor_shape("cross"))");
+    frame();
+    EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), SDL_ENABLE);
+    run(R"(stage.cursor_shape("arrow"))");
+}
+
+TEST_F(PlayerTest, MessageBoxesAskAndFallBackToTheFirstButtonWithoutAWindowSystem) {
+    run("stage.size(40, 40)");
+    sdl_ = std::make_unique<zentrix::play::SdlSession>();
+    zentrix::play::PlayOptions options;
+    options.clock = [this] { return now_; };
+    player_ = std::make_unique<zentrix::play::Player>(*host_, zentrix::play::PlayHooks{}, options);
+    host_->messages();
+    // A plug-in's box goes to the player, which cannot show one under the offscreen driver
+    // and answers with the first button; the box is logged either way.
+    EXPECT_EQ(MessageBoxA(nullptr, "Improper Equation", "Cannot Evaluate", MB_YESNO), IDYES);
+    const std::vector<zxhost::Message> logged = host_->messages();
+    ASSERT_EQ(logged.size(), 1u);
+    EXPECT_EQ(logged[0].caption, "Cannot Evaluate");
+    EXPECT_EQ(zentrix::play::showMessageBox(nullptr, "t", "c", MB_YESNOCANCEL), IDYES);
+    EXPECT_EQ(zentrix::play::showMessageBox(nullptr, "t", "c", MB_CANCELTRYCONTINUE), IDCANCEL);
+    EXPECT_EQ(zentrix::play::showMessageBox(nullptr, "t", "c", MB_OK | MB_ICONHAND), IDOK);
 }
 
 TEST(PlayerKeys, TextArrivesAsWindows1252AndKeysAsTheHostsCodes) {

@@ -40,6 +40,33 @@ TEST(UserEventLog, MessageBoxAnswersWithTheFirstButtonAndKeepsFlags) {
     EXPECT_EQ(events[2].flags, MB_OK | MB_SYSTEMMODAL);
 }
 
+TEST(UserEventLog, AnInstalledHandlerAnswersBoxesAndAnObserverHearsEveryEvent) {
+    struct Heard {
+        std::vector<std::string> kinds;
+        std::string box;
+    } heard;
+    zxw32::setMessageBoxHandler(
+        [](const char* text, const char* caption, UINT, void* context) {
+            static_cast<Heard*>(context)->box = std::string(caption) + ": " + text;
+            return IDNO;
+        },
+        &heard);
+    zxw32::setEventObserver(
+        [](const zxw32::Event& e, void* context) {
+            static_cast<Heard*>(context)->kinds.push_back(e.kind);
+        },
+        &heard);
+    EXPECT_EQ(MessageBoxA(nullptr, "Save?", nullptr, MB_YESNO), IDNO);
+    MessageBeep(0);
+    zxw32::setMessageBoxHandler(nullptr, nullptr);
+    zxw32::setEventObserver(nullptr, nullptr);
+    EXPECT_EQ(MessageBoxA(nullptr, "q", "c", MB_YESNO), IDYES);
+    EXPECT_EQ(heard.box, "Error: Save?"); // a null caption is "Error"
+    EXPECT_EQ(heard.kinds, (std::vector<std::string>{"messagebox", "beep"}));
+    // The log keeps the events either way.
+    EXPECT_EQ(zxw32::takeEvents().size(), 3u);
+}
+
 TEST(UserEventLog, SentWindowMessagesAreLogged) {
     HWND w = zxw32::createWindow("ZxTest", "Logged", {0, 0, 1, 1}, nullptr, nullptr);
     zxw32::takeEvents();

@@ -172,6 +172,26 @@ TEST(UserWindows, CaretStateFollowsTheCalls) {
     EXPECT_FALSE(CreateCaret(nullptr, nullptr, 1, 12));
 }
 
+TEST(UserWindows, SystemCursorsAndTheShapeShowing) {
+    const HCURSOR cross = LoadCursorA(nullptr, IDC_CROSS);
+    ASSERT_NE(cross, nullptr);
+    EXPECT_EQ(LoadCursorA(nullptr, IDC_CROSS), cross);
+    EXPECT_NE(LoadCursorA(nullptr, IDC_IBEAM), cross);
+    // Cursors of a module's resources, and numbers that are no system cursor, do not exist.
+    EXPECT_EQ(LoadCursorA(reinterpret_cast<HINSTANCE>(0x400000), IDC_CROSS), nullptr);
+    EXPECT_EQ(LoadCursorA(nullptr, MAKEINTRESOURCEA(100)), nullptr);
+    EXPECT_EQ(LoadCursorA(nullptr, "cross"), nullptr);
+    const HCURSOR before = SetCursor(cross);
+    EXPECT_EQ(zxw32::cursorShape(), 32515);
+    EXPECT_EQ(GetCursor(), cross);
+    SetCursor(reinterpret_cast<HCURSOR>(0x1234)); // not a cursor: nothing changes
+    EXPECT_EQ(zxw32::cursorShape(), 32515);
+    EXPECT_EQ(SetCursor(nullptr), cross);
+    EXPECT_EQ(zxw32::cursorShape(), 0);
+    EXPECT_EQ(GetCursor(), nullptr);
+    SetCursor(before);
+}
+
 TEST(UserRectangles, HalfOpenRectangles) {
     RECT r;
     SetRect(&r, 10, 20, 30, 40);
