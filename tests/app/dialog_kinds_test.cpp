@@ -13,7 +13,7 @@
 #include <zxhost/host.h>
 #include <zxhost/member.h>
 
-#include "dialog_clicks.h"
+#include "dialog_testing.h"
 #include "golden_image.h"
 
 namespace {
@@ -45,33 +45,7 @@ bool checked(HWND dialog, int id) {
     return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
 }
 
-// A DIB section of the dialog's window size with the dialog painted into it.
-class Painting {
-public:
-    explicit Painting(HWND dialog) {
-        const SIZE size = zxw32::dialogWindowSize(dialog);
-        dc_ = CreateCompatibleDC(nullptr);
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = size.cx;
-        info.bmiHeader.biHeight = -size.cy;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        SelectObject(dc_, bitmap_);
-        zxw32::paintDialog(dialog, dc_);
-    }
-    ~Painting() {
-        DeleteDC(dc_);
-        DeleteObject(bitmap_);
-    }
-    HDC dc() const { return dc_; }
-
-private:
-    HDC dc_;
-    HBITMAP bitmap_;
-};
+using Painting = zxtest::DialogPainting;
 
 class KindDialog : public ::testing::Test {
 protected:

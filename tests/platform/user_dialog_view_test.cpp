@@ -12,7 +12,7 @@
 
 HMODULE zxModuleHandle();
 
-#include "dialog_clicks.h"
+#include "dialog_testing.h"
 
 namespace {
 
@@ -282,43 +282,7 @@ TEST(DialogView, OldTemplateWordsStillRead) {
               (std::vector<WPARAM>{MAKEWPARAM(7, BN_CLICKED), MAKEWPARAM(IDOK, BN_CLICKED)}));
 }
 
-// What a painting shows, read back pixel by pixel in a DIB of the window's size.
-class Painting {
-public:
-    explicit Painting(HWND dialog) : size_(zxw32::dialogWindowSize(dialog)) {
-        dc_ = CreateCompatibleDC(nullptr);
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = size_.cx;
-        info.bmiHeader.biHeight = -size_.cy;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        SelectObject(dc_, bitmap_);
-        zxw32::paintDialog(dialog, dc_);
-    }
-    ~Painting() {
-        DeleteDC(dc_);
-        DeleteObject(bitmap_);
-    }
-    COLORREF at(POINT p) const { return GetPixel(dc_, p.x, p.y); }
-    // How many pixels of a rectangle (window coordinates) have the colour.
-    int count(const RECT& r, COLORREF color) const {
-        int n = 0;
-        for (LONG y = r.top; y < r.bottom; ++y) {
-            for (LONG x = r.left; x < r.right; ++x) {
-                n += GetPixel(dc_, x, y) == color;
-            }
-        }
-        return n;
-    }
-
-private:
-    SIZE size_;
-    HDC dc_;
-    HBITMAP bitmap_;
-};
+using Painting = zxtest::DialogPainting;
 
 // A strip at the start of an edit's text, in window coordinates.
 RECT textStart(HWND dialog, int id) {
