@@ -60,6 +60,11 @@ void DeltaElement::WriteText(std::string& text) const {
 void FunctionElement::WriteText(std::string& text) const {
     if (!name_.empty()) {
         text += '{';
+        // The reader takes a leading "F" or "S" after "{" as the brace's mode, not as part of
+        // the name: such a name is written with its "F" so that it reads back as itself.
+        if (name_.front() == 'F' || name_.front() == 'S') {
+            text += 'F';
+        }
         text += name_;
         text += '}';
     }
